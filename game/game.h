@@ -5,6 +5,7 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/random_source.h"
+#include "game/scoreboard.h"
 #include "game/uptime.h"
 #include "stage/stage.h"
 
@@ -16,13 +17,13 @@ class Game : public stage::StageListener {
 public:
     // letters is the program's list, created at start-up and released by the exit routine.
     Game(stage::Stage& stage, FallingLetters& letters, GameHost& host, const Uptime& uptime, RandomSource& random,
-         stage::SoundPlayer& sounds, const GameAssets& assets);
+        stage::SoundPlayer& sounds, const GameAssets& assets);
     ~Game() override;
 
-    void startGame();                       // 按钮1 clicked
-    void stopGame();                        // 按钮2 clicked
+    void startGame(); // 按钮1 clicked
+    void stopGame(); // 按钮2 clicked
     void onStageKey(int keyCode, int modifiers); // key down on 动画框1
-    void onClockTick();                     // 时钟1
+    void onClockTick(); // 时钟1
 
     void onSpriteCollision(stage::SpriteId mover, int x0, int y0, stage::SpriteId hit) override;
     void onBoundaryHit(stage::SpriteId id, int x0, int y0, int edges) override;
@@ -33,6 +34,10 @@ public:
 private:
     void launchLetters(int column, bool single);
     void launchOne(int column, int interval);
+    [[nodiscard]] int launchInterval(bool replacement) const;
+    void fireShot(int column);
+    void explode(stage::SpriteId letter, int shotX, int shotY);
+    void countHit();
 
     stage::Stage& m_stage;
     FallingLetters& m_letters;
@@ -42,6 +47,7 @@ private:
     stage::SoundPlayer& m_sounds;
     const GameAssets& m_assets;
     GameState m_state;
+    Scoreboard m_scoreboard;
 };
 
 } // namespace game
