@@ -40,18 +40,20 @@ private:
     double m_in1 = 0, m_in2 = 0, m_out1 = 0, m_out2 = 0;
 };
 
-// A one-pole low-pass with a cut-off that may move from sample to sample.
+// Two one-pole low-passes in a row, with a cut-off that may move from sample to sample.
 class LowPass {
 public:
     double step(double in, double cutoff)
     {
         const double k = 1 - std::exp(-kTwoPi * cutoff / kRate);
-        m_out += k * (in - m_out);
-        return m_out;
+        m_first += k * (in - m_first);
+        m_second += k * (m_first - m_second);
+        return m_second;
     }
 
 private:
-    double m_out = 0;
+    double m_first = 0;
+    double m_second = 0;
 };
 
 // Rises in 4 ms, falls to nothing over the last 60 ms of the sound.
@@ -103,9 +105,9 @@ std::vector<double> impactSound()
         const double noise = random.signedUnit();
         const double thump = std::sin(thumpPhase) * std::exp(-t / 0.35);
         const double crack = noise * std::exp(-t / 0.012);
-        const double debris = burst.step(noise, 300 + 1500 * std::exp(-t / 0.25)) * std::exp(-t / 0.6);
-        const double tail = rumble.step(noise, 140) * std::exp(-t / 0.8);
-        samples[i] = edges(i, kImpactSamples, 0.002) * (1.0 * thump + 0.35 * crack + 1.6 * debris + 4.0 * tail);
+        const double debris = burst.step(noise, 220 + 1800 * std::exp(-t / 0.15)) * std::exp(-t / 0.6);
+        const double tail = rumble.step(noise, 90) * std::exp(-t / 0.8);
+        samples[i] = edges(i, kImpactSamples, 0.002) * (1.0 * thump + 0.35 * crack + 2.0 * debris + 9.0 * tail);
     }
     normalise(samples, 0.7);
     return samples;
