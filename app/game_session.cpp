@@ -1,0 +1,72 @@
+#include "app/game_session.h"
+
+#include "assets/assets.h"
+#include "game/game.h"
+#include "platform/monotonic_uptime.h"
+#include "platform/sdl_sound_player.h"
+#include "platform/seeded_random.h"
+#include "stage/stage.h"
+#include "ui/main_window.h"
+#include "ui/qt_text_rasterizer.h"
+#include "ui/sprite_templates.h"
+#include "ui/stage_ticker.h"
+#include "ui/stage_view.h"
+
+namespace app {
+
+namespace {
+
+// The stage's drawing area: the 512 x 512 control less its one-pixel border.
+constexpr int kDrawingAreaSide = 510;
+
+game::GameAssets loadGameAssets()
+{
+    return game::GameAssets{ui::letterTemplate(), ui::shotTemplate(), assets::hitPicture(), assets::shotSound()};
+}
+
+} // namespace
+
+struct GameSession::Parts {
+    Parts(ui::MainWindow& window, game::FallingLetters& letters)
+        : stage(kDrawingAreaSide, kDrawingAreaSide, [this] { return ticker.nowMs(); }, sounds, text)
+        , assets(loadGameAssets())
+        , game(stage, letters, window, uptime, random, sounds, assets)
+    {
+    }
+
+    QObject wiring; // the connections to the window end with it
+    ui::StageTicker ticker;
+    ui::QtTextRasterizer text;
+    platform::SdlSoundPlayer sounds;
+    platform::MonotonicUptime uptime;
+    platform::SeededRandom random;
+    stage::Stage stage;
+    game::GameAssets assets;
+    game::Game game;
+};
+
+GameSession::GameSession(ui::MainWindow& window, game::FallingLetters& letters)
+    : m_parts(std::make_unique<Parts>(window, letters))
+{
+    auto& game = m_parts->game;
+    m_parts->stage.setListener(&game);
+    const QObject* wiring = &m_parts->wiring;
+    QObject::connect(&window, &ui::MainWindow::startClicked, wiring, [&game] { game.startGame(); });
+    QObject::connect(&window, &ui::MainWindow::stopClicked, wiring, [&game] { game.stopGame(); });
+    QObject::connect(&window, &ui::MainWindow::clockTicked, wiring, [&game] { game.onClockTick(); });
+    QObject::connect(&window, &ui::MainWindow::stageKeyDown, wiring,
+                     [&game](int keyCode, int modifiers) { game.onStageKey(keyCode, modifiers); });
+    m_view = window.controls().stage;
+    m_view->setStage(&m_parts->stage);
+    auto* view = m_view.data();
+    m_parts->ticker.start(m_parts->stage, *view);
+}
+
+GameSession::~GameSession()
+{
+    if (m_view)
+        m_view->setStage(nullptr);
+    m_parts->stage.setListener(nullptr);
+}
+
+} // namespace app
