@@ -27,26 +27,23 @@ game::GameAssets loadGameAssets()
 } // namespace
 
 struct GameSession::Parts {
-    Parts(ui::MainWindow& window, game::FallingLetters& letters)
-        : stage(kDrawingAreaSide, kDrawingAreaSide, [this] { return ticker.nowMs(); }, sounds, text)
+    Parts(ui::MainWindow& window, game::FallingLetters& letters, const GameMachine& machine)
+        : stage(kDrawingAreaSide, kDrawingAreaSide, machine.stageClock, machine.sounds, text)
         , assets(loadGameAssets())
-        , game(stage, letters, window, uptime, random, sounds, assets)
+        , game(stage, letters, window, machine.uptime, machine.random, machine.sounds, assets)
     {
     }
 
     QObject wiring; // the connections to the window end with it
-    ui::StageTicker ticker;
     ui::QtTextRasterizer text;
-    platform::SdlSoundPlayer sounds;
-    platform::MonotonicUptime uptime;
-    platform::SeededRandom random;
     stage::Stage stage;
     game::GameAssets assets;
     game::Game game;
 };
 
-GameSession::GameSession(ui::MainWindow& window, game::FallingLetters& letters)
-    : m_parts(std::make_unique<Parts>(window, letters))
+GameSession::GameSession(ui::MainWindow& window, game::FallingLetters& letters, const GameMachine& machine)
+    : m_parts(std::make_unique<Parts>(window, letters, machine))
+    , m_view(window.controls().stage)
 {
     auto& game = m_parts->game;
     m_parts->stage.setListener(&game);
@@ -56,10 +53,7 @@ GameSession::GameSession(ui::MainWindow& window, game::FallingLetters& letters)
     QObject::connect(&window, &ui::MainWindow::clockTicked, wiring, [&game] { game.onClockTick(); });
     QObject::connect(&window, &ui::MainWindow::stageKeyDown, wiring,
                      [&game](int keyCode, int modifiers) { game.onStageKey(keyCode, modifiers); });
-    m_view = window.controls().stage;
     m_view->setStage(&m_parts->stage);
-    auto* view = m_view.data();
-    m_parts->ticker.start(m_parts->stage, *view);
 }
 
 GameSession::~GameSession()
@@ -67,6 +61,41 @@ GameSession::~GameSession()
     if (m_view)
         m_view->setStage(nullptr);
     m_parts->stage.setListener(nullptr);
+}
+
+stage::Stage& GameSession::stage()
+{
+    return m_parts->stage;
+}
+
+game::Game& GameSession::game()
+{
+    return m_parts->game;
+}
+
+struct RealMachine::Parts {
+    ui::StageTicker ticker;
+    platform::MonotonicUptime uptime;
+    platform::SeededRandom random;
+    platform::SdlSoundPlayer sounds;
+};
+
+RealMachine::RealMachine()
+    : m_parts(std::make_unique<Parts>())
+{
+}
+
+RealMachine::~RealMachine() = default;
+
+GameMachine RealMachine::machine()
+{
+    auto& ticker = m_parts->ticker;
+    return GameMachine{[&ticker] { return ticker.nowMs(); }, m_parts->uptime, m_parts->random, m_parts->sounds};
+}
+
+void RealMachine::drive(GameSession& session, ui::MainWindow& window)
+{
+    m_parts->ticker.start(session.stage(), *window.controls().stage);
 }
 
 } // namespace app

@@ -43,8 +43,11 @@ int Program::startupRoutine()
 
 void Program::loadMainWindow()
 {
+    auto machine = std::make_shared<RealMachine>();
     auto window = std::make_shared<ui::MainWindow>();
-    auto session = std::make_shared<GameSession>(*window, *m_fallingLetters);
+    auto session = std::make_shared<GameSession>(*window, *m_fallingLetters, machine->machine());
+    machine->drive(*session, *window);
+    m_shell.holdWindowSide(machine);
     m_shell.holdWindowSide(window);
     m_shell.holdWindowSide(session);
     m_shell.loadStartupWindow(*window, [this] { attachSkinAtStartup(m_shell); });

@@ -1,0 +1,67 @@
+// Measures how fast a letter really falls when the program's own 5 ms ticker drives the stage:
+// for levels 1, 5 and 10 one letter advances for 10 s of real time and its pace is compared with
+// the ideal of 10 pixels per interval. Prints one row per level.
+#include <cstdio>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "stage/stage.h"
+#include "ui/font_substitution.h"
+#include "ui/qt_text_rasterizer.h"
+#include "ui/sprite_templates.h"
+#include "ui/stage_ticker.h"
+#include "ui/stage_view.h"
+
+namespace {
+
+class Silence : public stage::SoundPlayer {
+public:
+    void play(stage::Sound) override {}
+};
+
+struct Row {
+    int level;
+    int interval;
+    double idealPxPerSecond;
+    double measuredPxPerSecond;
+};
+
+Row measure(int level, int seconds)
+{
+    const int interval = 550 - 50 * level;
+    Silence silence;
+    ui::QtTextRasterizer text;
+    ui::StageTicker ticker;
+    // A stage tall enough that the letter never reaches the bottom while it is measured.
+    stage::Stage stage(510, 1'000'000, [&ticker] { return ticker.nowMs(); }, silence, text);
+    ui::StageView view;
+    view.setStage(&stage);
+    const auto id = stage.createSprite(ui::letterTemplate(), 42, 0, true);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    stage.autoAdvance(id, 10, interval, 0, 0, true, 1, false);
+    ticker.start(stage, view);
+    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+    const double secondsTaken = static_cast<double>(elapsed.elapsed()) / 1000.0;
+    return Row{level, interval, 10.0 * 1000.0 / interval, stage.sprite(id).y / secondsTaken};
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ui::installFontSubstitutions();
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
+    std::printf("%-6s %-10s %-14s %-14s %s\n", "level", "interval", "ideal px/s", "measured px/s", "pace");
+    for (const int level : {1, 5, 10}) {
+        const Row row = measure(level, seconds);
+        std::printf("%-6d %-10d %-14.2f %-14.2f %.1f%%\n", row.level, row.interval, row.idealPxPerSecond,
+                    row.measuredPxPerSecond, 100.0 * row.measuredPxPerSecond / row.idealPxPerSecond);
+    }
+    return 0;
+}
