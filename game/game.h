@@ -16,6 +16,8 @@ namespace game {
 class Game : public stage::StageListener {
 public:
     // letters is the program's list, created at start-up and released by the exit routine.
+    // The game makes itself the stage's listener and lets go of it when destroyed; every collaborator
+    // must outlive it.
     Game(stage::Stage& stage, FallingLetters& letters, GameHost& host, const Uptime& uptime, RandomSource& random,
         stage::SoundPlayer& sounds, const GameAssets& assets);
     ~Game() override;
