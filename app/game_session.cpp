@@ -45,8 +45,7 @@ GameSession::GameSession(ui::MainWindow& window, game::FallingLetters& letters, 
     : m_parts(std::make_unique<Parts>(window, letters, machine))
     , m_view(window.controls().stage)
 {
-    auto& game = m_parts->game;
-    m_parts->stage.setListener(&game);
+    auto& game = m_parts->game; // it listens to the stage's events itself
     const QObject* wiring = &m_parts->wiring;
     QObject::connect(&window, &ui::MainWindow::startClicked, wiring, [&game] { game.startGame(); });
     QObject::connect(&window, &ui::MainWindow::stopClicked, wiring, [&game] { game.stopGame(); });
@@ -60,7 +59,6 @@ GameSession::~GameSession()
 {
     if (m_view)
         m_view->setStage(nullptr);
-    m_parts->stage.setListener(nullptr);
 }
 
 stage::Stage& GameSession::stage()
