@@ -1,0 +1,157 @@
+#include <algorithm>
+#include <cmath>
+
+#include "stage/geometry.h"
+#include "stage/stage_impl.h"
+
+namespace stage {
+namespace {
+
+// The time the next period counts from, once a period that was due at base + period has been served
+// at now. A tick that comes late by less than one period keeps the rhythm of the due times, so a
+// timer that fires a little late loses no pace; a longer delay starts afresh from now.
+std::int64_t nextBase(std::int64_t base, int period, std::int64_t now)
+{
+    const std::int64_t due = base + period;
+    return period > 0 && now - due < period ? due : now;
+}
+
+// Whether the advance ends after a step with this outcome.
+bool advanceEnds(const Advance& advance, const StepOutcome& outcome)
+{
+    if (outcome.collided && advance.stopOnCollision)
+        return true;
+    if (advance.distanceLimit > 0 && advance.travelled >= advance.distanceLimit)
+        return true;
+    switch (advance.boundaryMode) {
+    case 1:
+        return outcome.crossedEdge || outcome.outOfBounds;
+    case 2:
+        return outcome.outOfBounds;
+    default:
+        return outcome.outOfBounds && advance.distanceLimit <= 0 && advance.timeLimit <= 0;
+    }
+}
+
+} // namespace
+
+// Visits the sprites that exist at the start of the tick, bottom first. Handlers may add and remove
+// sprites meanwhile: removed ones are skipped and new ones wait for the next tick.
+void Stage::Impl::tick(std::int64_t nowMs)
+{
+    std::vector<SpriteId> ids = std::move(m_tickIds);
+    ids.clear();
+    for (const Sprite* sprite : m_zOrder)
+        ids.push_back(sprite->id);
+    for (SpriteId id : ids) {
+        if (!liveThrough(id, nowMs))
+            continue;
+        stepAnimation(id, nowMs);
+        stepAdvance(id, nowMs);
+    }
+    m_tickIds = std::move(ids);
+}
+
+// Ends the sprite's life when its time is up; false when the sprite is gone.
+bool Stage::Impl::liveThrough(SpriteId id, std::int64_t nowMs)
+{
+    const Sprite* sprite = find(id);
+    if (sprite == nullptr)
+        return false;
+    if (!sprite->deathMs || nowMs < *sprite->deathMs)
+        return true;
+    remove(id);
+    return false;
+}
+
+void Stage::Impl::stepAdvance(SpriteId id, std::int64_t nowMs)
+{
+    Sprite* sprite = find(id);
+    if (sprite == nullptr || !sprite->visible || !sprite->advance.active)
+        return;
+    Advance& advance = sprite->advance;
+    if (advance.timeLimit > 0 && nowMs - advance.startMs >= advance.timeLimit) {
+        stopAdvance(id);
+        return;
+    }
+    if (nowMs - advance.baseMs < advance.interval)
+        return;
+    advance.baseMs = nextBase(advance.baseMs, advance.interval, nowMs);
+
+    const std::int64_t x0 = truncatePosition(sprite->x);
+    const std::int64_t y0 = truncatePosition(sprite->y);
+    const Displacement move = stepAlong(sprite->props.angle, advance.step);
+    placeAt(*sprite, sprite->x + move.dx, sprite->y + move.dy);
+    advance.travelled += std::abs(static_cast<double>(advance.step));
+
+    const unsigned generation = sprite->advanceGeneration;
+    StepOutcome outcome;
+    if (truncatePosition(sprite->x) != x0 || truncatePosition(sprite->y) != y0)
+        outcome = detect(id, x0, y0);
+    sprite = find(id);
+    if (sprite == nullptr || sprite->advanceGeneration != generation || !sprite->advance.active)
+        return;
+    if (advanceEnds(sprite->advance, outcome))
+        stopAdvance(id);
+}
+
+// The sprite stays where it is; it goes if its advance asked for that and no handler started a new one.
+void Stage::Impl::stopAdvance(SpriteId id)
+{
+    Sprite* sprite = find(id);
+    sprite->advance.active = false;
+    const bool removeIt = sprite->advance.removeWhenStopped;
+    const unsigned generation = sprite->advanceGeneration;
+    listener().onAdvanceStopped(id);
+    sprite = find(id);
+    if (removeIt && sprite != nullptr && sprite->advanceGeneration == generation)
+        remove(id);
+}
+
+void Stage::Impl::startAnimation(Sprite& sprite, int plays, bool removeWhenDone, bool selfPlaying)
+{
+    sprite.animation = {true, std::max(plays, 0), removeWhenDone, selfPlaying, sprite.frame, 0};
+    sprite.animation.dueMs = m_clock() + frameDelay(sprite);
+    ++sprite.animationGeneration;
+}
+
+int Stage::Impl::frameDelay(const Sprite& sprite) const
+{
+    if (sprite.animation.selfPlaying && sprite.props.gifDelay > 0)
+        return sprite.props.gifDelay;
+    const Frame* frame = sprite.currentFrame();
+    return frame ? frame->delayMs : kDefaultFrameDelayMs;
+}
+
+// Shows the next frame when the current one has had its time; a hidden sprite's animation waits.
+void Stage::Impl::stepAnimation(SpriteId id, std::int64_t nowMs)
+{
+    Sprite* sprite = find(id);
+    if (sprite == nullptr || !sprite->visible || !sprite->animation.active || nowMs < sprite->animation.dueMs)
+        return;
+    Animation& animation = sprite->animation;
+    const int delayServed = frameDelay(*sprite);
+    if (sprite->frame + 1 < sprite->frameCount()) {
+        showFrame(*sprite, sprite->frame + 1);
+    } else if (animation.playsLeft > 0 && --animation.playsLeft == 0) {
+        finishAnimation(id);
+        return;
+    } else {
+        showFrame(*sprite, animation.firstFrame);
+    }
+    animation.dueMs = nextBase(animation.dueMs - delayServed, delayServed, nowMs) + frameDelay(*sprite);
+}
+
+void Stage::Impl::finishAnimation(SpriteId id)
+{
+    Sprite* sprite = find(id);
+    sprite->animation.active = false;
+    const bool removeIt = sprite->animation.removeWhenDone;
+    const unsigned generation = sprite->animationGeneration;
+    listener().onAnimationFinished(id);
+    sprite = find(id);
+    if (removeIt && sprite != nullptr && sprite->animationGeneration == generation)
+        remove(id);
+}
+
+} // namespace stage
