@@ -35,6 +35,8 @@ struct SoundCase {
     std::vector<Chunk> layout;
 };
 
+void PrintTo(const SoundCase& c, std::ostream* out) { *out << c.name; }
+
 class SoundFile : public testing::TestWithParam<SoundCase> { };
 
 TEST_P(SoundFile, IsMonoSixteenBitPcmAt11025HzWithItsChunks)

@@ -26,20 +26,32 @@ void Canvas::fill(const Shape& shape, const Rgba& colour)
 
 void Canvas::fill(const Shape& shape, const Paint& paint)
 {
-    const double step = 1.0 / (m_size * m_grid);
     for (int y = 0; y < m_size; ++y) {
         for (int x = 0; x < m_size; ++x) {
-            int inside = 0;
-            for (int sy = 0; sy < m_grid; ++sy)
-                for (int sx = 0; sx < m_grid; ++sx)
-                    inside += shape((x * m_grid + sx + 0.5) * step, (y * m_grid + sy + 0.5) * step) <= 0 ? 1 : 0;
-            if (inside == 0)
-                continue;
             const double cx = (x + 0.5) / m_size;
             const double cy = (y + 0.5) / m_size;
-            blend(m_pixels[y * m_size + x], paint(cx, cy), double(inside) / (m_grid * m_grid));
+            const double coverage = coverageAt(shape, x, y, shape(cx, cy));
+            if (coverage > 0)
+                blend(m_pixels[y * m_size + x], paint(cx, cy), coverage);
         }
     }
+}
+
+// A distance from the pixel's centre beyond half its diagonal settles the whole pixel at once,
+// since no point of a shape lies nearer than its distance says; otherwise count the samples inside.
+double Canvas::coverageAt(const Shape& shape, int x, int y, double centreDistance) const
+{
+    const double halfDiagonal = 0.7072 / m_size;
+    if (centreDistance > halfDiagonal)
+        return 0;
+    if (centreDistance < -halfDiagonal)
+        return 1;
+    const double step = 1.0 / (m_size * m_grid);
+    int inside = 0;
+    for (int sy = 0; sy < m_grid; ++sy)
+        for (int sx = 0; sx < m_grid; ++sx)
+            inside += shape((x * m_grid + sx + 0.5) * step, (y * m_grid + sy + 0.5) * step) <= 0 ? 1 : 0;
+    return double(inside) / (m_grid * m_grid);
 }
 
 void Canvas::blend(Rgba& under, const Rgba& over, double coverage) const

@@ -15,6 +15,7 @@ Rgba rgb(int red, int green, int blue, double alpha = 1.0);
 Rgba mix(const Rgba& from, const Rgba& to, double t);
 
 // A shape as a signed distance: negative inside, positive outside, in the drawing's unit square.
+// It never overstates the distance to the edge, so a far pixel can be settled without sampling.
 using Shape = std::function<double(double x, double y)>;
 // A paint gives the colour at a point of the unit square.
 using Paint = std::function<Rgba(double x, double y)>;
@@ -34,6 +35,7 @@ public:
     [[nodiscard]] std::vector<std::uint8_t> rgba8() const;
 
 private:
+    [[nodiscard]] double coverageAt(const Shape& shape, int x, int y, double centreDistance) const;
     void blend(Rgba& under, const Rgba& over, double coverage) const;
 
     int m_size;
