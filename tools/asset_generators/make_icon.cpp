@@ -86,27 +86,45 @@ Canvas drawIcon(int size)
     return canvas;
 }
 
-// Icon file: header, one directory entry, then a BMP without file header whose height counts the
-// colour rows and the mask rows. Colour rows are BGRA bottom-up; mask bits are set where the picture is clear.
-std::vector<std::uint8_t> icoFile(const Canvas& canvas)
+// Header, the one directory entry, and the bitmap header of the image whose height counts the
+// colour rows and the mask rows together.
+void writeHeaders(ByteWriter& out, int n, std::uint32_t imageBytes)
 {
-    const int n = canvas.size();
-    const std::uint32_t maskStride = ((n + 31) / 32) * 4;
-    const std::uint32_t imageBytes = 40 + n * n * 4 + maskStride * n;
-    ByteWriter out;
-    out.u16le(0), out.u16le(1), out.u16le(1); // reserved, type icon, one image
-    out.u8(n % 256), out.u8(n % 256), out.u8(0), out.u8(0); // width, height, no palette
-    out.u16le(1), out.u16le(32), out.u32le(imageBytes), out.u32le(22); // planes, bits, size, offset
-    out.u32le(40), out.u32le(n), out.u32le(2 * n), out.u16le(1), out.u16le(32);
-    out.u32le(0), out.u32le(imageBytes - 40), out.u32le(0), out.u32le(0), out.u32le(0), out.u32le(0);
-    const std::vector<std::uint8_t> rgba = canvas.rgba8();
+    out.u16le(0); // reserved
+    out.u16le(1); // icon
+    out.u16le(1); // one image
+    out.u8(n % 256);
+    out.u8(n % 256);
+    out.u8(0); // no palette
+    out.u8(0);
+    out.u16le(1); // planes
+    out.u16le(32);
+    out.u32le(imageBytes);
+    out.u32le(22); // the image follows this entry
+    for (std::uint32_t field : {40, n, 2 * n})
+        out.u32le(field);
+    out.u16le(1);
+    out.u16le(32);
+    for (std::uint32_t field : {0u, imageBytes - 40, 0u, 0u, 0u, 0u}) // uncompressed, pixel bytes, no palette
+        out.u32le(field);
+}
+
+// BGRA, bottom row first.
+void writeColourRows(ByteWriter& out, int n, const std::vector<std::uint8_t>& rgba)
+{
     for (int y = n - 1; y >= 0; --y)
         for (int x = 0; x < n; ++x) {
             const std::uint8_t* p = &rgba[(y * n + x) * 4];
-            out.u8(p[2]), out.u8(p[1]), out.u8(p[0]), out.u8(p[3]);
+            for (int channel : {2, 1, 0, 3})
+                out.u8(p[channel]);
         }
+}
+
+// One bit a pixel, set where the picture is clear; rows padded to four bytes, bottom row first.
+void writeMaskRows(ByteWriter& out, int n, std::uint32_t stride, const std::vector<std::uint8_t>& rgba)
+{
     for (int y = n - 1; y >= 0; --y)
-        for (std::uint32_t byte = 0; byte < maskStride; ++byte) {
+        for (std::uint32_t byte = 0; byte < stride; ++byte) {
             std::uint8_t bits = 0;
             for (int bit = 0; bit < 8; ++bit) {
                 const int x = static_cast<int>(byte * 8) + bit;
@@ -115,6 +133,18 @@ std::vector<std::uint8_t> icoFile(const Canvas& canvas)
             }
             out.u8(bits);
         }
+}
+
+// An icon file holding the one picture at 32 bits per pixel.
+std::vector<std::uint8_t> icoFile(const Canvas& canvas)
+{
+    const int n = canvas.size();
+    const std::uint32_t maskStride = ((n + 31) / 32) * 4;
+    const std::vector<std::uint8_t> rgba = canvas.rgba8();
+    ByteWriter out;
+    writeHeaders(out, n, 40 + n * n * 4 + maskStride * n);
+    writeColourRows(out, n, rgba);
+    writeMaskRows(out, n, maskStride, rgba);
     return out.bytes();
 }
 
