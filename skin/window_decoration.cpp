@@ -65,6 +65,8 @@ bool WindowDecoration::eventFilter(QObject* watched, QEvent* event)
         setHovered(CaptionButton::None);
         return false;
     case QEvent::ActivationChange:
+        m_window->update(); // the borders change colour with the caption
+        return false;
     case QEvent::WindowTitleChange:
     case QEvent::WindowIconChange:
         updateCaption();

@@ -1,5 +1,7 @@
 // Draws a window laid out like the main window, attaches a skin through the engine library and saves
 // pictures of it, to look at the skin:  skin_preview <jedata.dll> <skin.she> <window.png> [<message.png>]
+// With SKIN_PREVIEW_HOLD_MS set, the window then stays on the screen that long, for a screenshot of the
+// whole display (Xvfb).
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +9,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -118,6 +121,10 @@ int main(int argc, char** argv)
         box.show();
         application.processEvents();
         box.grab().save(QString::fromLocal8Bit(argv[4]));
+    }
+    if (const int hold = qEnvironmentVariableIntValue("SKIN_PREVIEW_HOLD_MS"); hold > 0) {
+        QTimer::singleShot(hold, &application, &QApplication::quit);
+        return application.exec();
     }
     return 0;
 }
