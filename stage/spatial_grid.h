@@ -53,14 +53,13 @@ public:
         });
     }
 
-    // Appends every item of the cells in range; an item in several cells comes several times.
-    void collect(const CellRange& range, std::vector<Item>& out) const
+    // Calls f for every item of the cells in range; an item in several cells comes several times.
+    template<typename F> void forEach(const CellRange& range, F f) const
     {
         for (int r = range.top; r <= range.bottom; ++r)
-            for (int c = range.left; c <= range.right; ++c) {
-                const auto& cell = m_cells[static_cast<std::size_t>(r) * m_columns + c];
-                out.insert(out.end(), cell.begin(), cell.end());
-            }
+            for (int c = range.left; c <= range.right; ++c)
+                for (const Item& item : m_cells[static_cast<std::size_t>(r) * m_columns + c])
+                    f(item);
     }
 
 private:

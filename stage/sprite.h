@@ -5,6 +5,7 @@
 #include <span>
 
 #include "stage/color.h"
+#include "stage/geometry.h"
 #include "stage/picture.h"
 #include "stage/spatial_grid.h"
 #include "stage/sprite_template.h"
@@ -37,6 +38,20 @@ struct Animation {
     std::int64_t dueMs = 0; // when the next frame shows
 };
 
+struct Sprite;
+
+// A sprite as the collision grid holds it: with the properties that never change after creation and decide
+// whether it can be a partner at all, so that most candidates are passed over without visiting the sprite.
+struct GridEntry {
+    Sprite* sprite = nullptr;
+    SpriteId id = 0;
+    int layer = 0;
+    int type = 0;
+    bool collideAllowed = false;
+
+    friend bool operator==(const GridEntry& a, const GridEntry& b) { return a.sprite == b.sprite; }
+};
+
 // One sprite of the stage. Its properties are those of a template; text holds the sprite's text.
 struct Sprite {
     SpriteId id = 0;
@@ -44,6 +59,8 @@ struct Sprite {
     bool visible = false;
     double x = 0;
     double y = 0;
+    std::int64_t left = 0; // x and y truncated, as drawing and detection use them
+    std::int64_t top = 0;
 
     PicturePtr picture;
     int frame = 0;
@@ -59,6 +76,19 @@ struct Sprite {
     SpriteId lastPartner = 0; // the partner of the previous collision, 0 for none
     CellRange cells; // where the grid holds the sprite
     bool dying = false;
+
+    // Places the top-left corner; true when the whole-pixel position changed.
+    bool moveTo(double newX, double newY)
+    {
+        x = newX;
+        y = newY;
+        const std::int64_t newLeft = truncatePosition(newX);
+        const std::int64_t newTop = truncatePosition(newY);
+        const bool moved = newLeft != left || newTop != top;
+        left = newLeft;
+        top = newTop;
+        return moved;
+    }
 
     [[nodiscard]] const Frame* currentFrame() const
     {

@@ -19,11 +19,8 @@ int Stage::height() const { return m_impl->m_height; }
 
 SpriteId Stage::createSprite(const SpriteTemplate& tmpl, double x, double y, bool visible)
 {
-    auto sprite = std::make_unique<Sprite>();
+    auto sprite = m_impl->newSprite(x, y, visible);
     sprite->props = tmpl;
-    sprite->visible = visible;
-    sprite->x = x;
-    sprite->y = y;
     sprite->pictureBytes = tmpl.picture;
     sprite->pictureTransparency = tmpl.autoGetTransColor ? kTopLeftTransparent : tmpl.transparentColor;
     m_impl->showOwnImage(*sprite);
@@ -38,11 +35,8 @@ SpriteId Stage::copySprite(SpriteId source, double x, double y, bool visible)
     const Sprite* original = m_impl->find(source);
     if (original == nullptr)
         return -1;
-    auto sprite = std::make_unique<Sprite>();
+    auto sprite = m_impl->newSprite(x, y, visible);
     sprite->props = original->props;
-    sprite->visible = visible;
-    sprite->x = x;
-    sprite->y = y;
     sprite->pictureBytes = original->pictureBytes;
     sprite->pictureTransparency = original->pictureTransparency;
     m_impl->showPicture(*sprite, original->picture, original->showsText);
@@ -77,11 +71,10 @@ void Stage::moveSprite(SpriteId id, double x, double y, bool detect)
     Sprite* sprite = m_impl->find(id);
     if (sprite == nullptr)
         return;
-    const std::int64_t x0 = truncatePosition(sprite->x);
-    const std::int64_t y0 = truncatePosition(sprite->y);
-    m_impl->placeAt(*sprite, x, y);
-    if (detect && (truncatePosition(x) != x0 || truncatePosition(y) != y0))
-        m_impl->detect(id, x0, y0);
+    const std::int64_t x0 = sprite->left;
+    const std::int64_t y0 = sprite->top;
+    if (m_impl->placeAt(*sprite, x, y) && detect)
+        m_impl->detect(*sprite, x0, y0);
 }
 
 void Stage::autoAdvance(SpriteId id, int step, int interval, int distanceLimit, int timeLimit, bool stopOnCollision,

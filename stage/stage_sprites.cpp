@@ -32,9 +32,18 @@ Sprite* Stage::Impl::find(SpriteId id) const
     return it == m_sprites.end() ? nullptr : it->second.get();
 }
 
+// A sprite with the next id, not yet on the stage.
+std::unique_ptr<Sprite> Stage::Impl::newSprite(double x, double y, bool visible)
+{
+    auto sprite = std::make_unique<Sprite>();
+    sprite->id = ++m_lastId;
+    sprite->visible = visible;
+    sprite->moveTo(x, y);
+    return sprite;
+}
+
 SpriteId Stage::Impl::insert(std::unique_ptr<Sprite> sprite)
 {
-    sprite->id = ++m_lastId;
     Sprite* raw = sprite.get();
     m_sprites.emplace(raw->id, std::move(sprite));
     m_zOrder.insert(std::upper_bound(m_zOrder.begin(), m_zOrder.end(), raw, below), raw);
@@ -60,7 +69,7 @@ void Stage::Impl::erase(SpriteId id)
     Sprite* sprite = find(id);
     if (sprite == nullptr)
         return;
-    m_grid.remove(sprite, sprite->cells);
+    m_grid.remove(gridEntryOf(*sprite), sprite->cells);
     auto it = std::lower_bound(m_zOrder.begin(), m_zOrder.end(), sprite, below);
     if (it != m_zOrder.end() && *it == sprite)
         m_zOrder.erase(it);
@@ -99,16 +108,13 @@ void Stage::Impl::showFrame(Sprite& sprite, int frame)
     ++m_revision;
 }
 
-void Stage::Impl::placeAt(Sprite& sprite, double x, double y)
+bool Stage::Impl::placeAt(Sprite& sprite, double x, double y)
 {
-    const bool moved
-        = truncatePosition(x) != truncatePosition(sprite.x) || truncatePosition(y) != truncatePosition(sprite.y);
-    sprite.x = x;
-    sprite.y = y;
-    if (moved) {
-        refreshCells(sprite);
-        ++m_revision;
-    }
+    if (!sprite.moveTo(x, y))
+        return false;
+    refreshCells(sprite);
+    ++m_revision;
+    return true;
 }
 
 // Keeps the grid's record of the cells that the sprite's opaque pixels touch.
@@ -116,16 +122,20 @@ void Stage::Impl::refreshCells(Sprite& sprite)
 {
     CellRange cells;
     if (const Frame* frame = sprite.currentFrame(); frame != nullptr && !frame->mask.isEmpty()) {
-        const std::int64_t x = truncatePosition(sprite.x);
-        const std::int64_t y = truncatePosition(sprite.y);
         const OpacityMask& mask = frame->mask;
-        cells = m_grid.cellsOf(x + mask.minX(), y + mask.minY(), x + mask.maxX(), y + mask.maxY());
+        cells = m_grid.cellsOf(
+            sprite.left + mask.minX(), sprite.top + mask.minY(), sprite.left + mask.maxX(), sprite.top + mask.maxY());
     }
     if (cells == sprite.cells)
         return;
-    m_grid.remove(&sprite, sprite.cells);
-    m_grid.insert(&sprite, cells);
+    m_grid.remove(gridEntryOf(sprite), sprite.cells);
+    m_grid.insert(gridEntryOf(sprite), cells);
     sprite.cells = cells;
+}
+
+GridEntry Stage::Impl::gridEntryOf(Sprite& sprite)
+{
+    return {&sprite, sprite.id, sprite.props.layer, sprite.props.type, sprite.props.collideAllowed};
 }
 
 void Stage::Impl::startLifetime(Sprite& sprite)
@@ -137,9 +147,8 @@ void Stage::Impl::startLifetime(Sprite& sprite)
 SpriteView Stage::Impl::viewOf(const Sprite& sprite) const
 {
     const Frame* frame = sprite.currentFrame();
-    return {sprite.id, eventCoordinate(truncatePosition(sprite.x)), eventCoordinate(truncatePosition(sprite.y)),
-        sprite.visible, sprite.props.layer, sprite.props.type, &sprite.props.text, frame ? &frame->image : &kNoImage,
-        sprite.advance.active};
+    return {sprite.id, eventCoordinate(sprite.left), eventCoordinate(sprite.top), sprite.visible, sprite.props.layer,
+        sprite.props.type, &sprite.props.text, frame ? &frame->image : &kNoImage, sprite.advance.active};
 }
 
 } // namespace stage

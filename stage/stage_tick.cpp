@@ -44,32 +44,27 @@ void Stage::Impl::tick(std::int64_t nowMs)
     for (const Sprite* sprite : m_zOrder)
         ids.push_back(sprite->id);
     for (SpriteId id : ids) {
-        if (!liveThrough(id, nowMs))
+        Sprite* sprite = find(id);
+        if (sprite == nullptr)
             continue;
-        stepAnimation(id, nowMs);
-        stepAdvance(id, nowMs);
+        if (sprite->deathMs && nowMs >= *sprite->deathMs) {
+            remove(id);
+            continue;
+        }
+        if (sprite->visible && sprite->animation.active && nowMs >= sprite->animation.dueMs) {
+            stepAnimation(*sprite, nowMs);
+            sprite = find(id); // the animation's end may have removed it
+        }
+        if (sprite != nullptr && sprite->visible && sprite->advance.active)
+            stepAdvance(*sprite, nowMs);
     }
     m_tickIds = std::move(ids);
 }
 
-// Ends the sprite's life when its time is up; false when the sprite is gone.
-bool Stage::Impl::liveThrough(SpriteId id, std::int64_t nowMs)
+void Stage::Impl::stepAdvance(Sprite& sprite, std::int64_t nowMs)
 {
-    const Sprite* sprite = find(id);
-    if (sprite == nullptr)
-        return false;
-    if (!sprite->deathMs || nowMs < *sprite->deathMs)
-        return true;
-    remove(id);
-    return false;
-}
-
-void Stage::Impl::stepAdvance(SpriteId id, std::int64_t nowMs)
-{
-    Sprite* sprite = find(id);
-    if (sprite == nullptr || !sprite->visible || !sprite->advance.active)
-        return;
-    Advance& advance = sprite->advance;
+    const SpriteId id = sprite.id;
+    Advance& advance = sprite.advance;
     if (advance.timeLimit > 0 && nowMs - advance.startMs >= advance.timeLimit) {
         stopAdvance(id);
         return;
@@ -78,20 +73,19 @@ void Stage::Impl::stepAdvance(SpriteId id, std::int64_t nowMs)
         return;
     advance.baseMs = nextBase(advance.baseMs, advance.interval, nowMs);
 
-    const std::int64_t x0 = truncatePosition(sprite->x);
-    const std::int64_t y0 = truncatePosition(sprite->y);
-    const Displacement move = stepAlong(sprite->props.angle, advance.step);
-    placeAt(*sprite, sprite->x + move.dx, sprite->y + move.dy);
+    const std::int64_t x0 = sprite.left;
+    const std::int64_t y0 = sprite.top;
+    const Displacement move = stepAlong(sprite.props.angle, advance.step);
     advance.travelled += std::abs(static_cast<double>(advance.step));
-
-    const unsigned generation = sprite->advanceGeneration;
+    const unsigned generation = sprite.advanceGeneration;
     StepOutcome outcome;
-    if (truncatePosition(sprite->x) != x0 || truncatePosition(sprite->y) != y0)
-        outcome = detect(id, x0, y0);
-    sprite = find(id);
-    if (sprite == nullptr || sprite->advanceGeneration != generation || !sprite->advance.active)
+    if (placeAt(sprite, sprite.x + move.dx, sprite.y + move.dy))
+        outcome = detect(sprite, x0, y0);
+    // Handlers may have removed the sprite or started a new advance: then its old stop rules no longer apply.
+    const Sprite* after = outcome.eventRaised ? find(id) : &sprite;
+    if (after == nullptr || after->advanceGeneration != generation || !after->advance.active)
         return;
-    if (advanceEnds(sprite->advance, outcome))
+    if (advanceEnds(after->advance, outcome))
         stopAdvance(id);
 }
 
@@ -123,23 +117,21 @@ int Stage::Impl::frameDelay(const Sprite& sprite) const
     return frame ? frame->delayMs : kDefaultFrameDelayMs;
 }
 
-// Shows the next frame when the current one has had its time; a hidden sprite's animation waits.
-void Stage::Impl::stepAnimation(SpriteId id, std::int64_t nowMs)
+// Shows the next frame once the current one has had its time (the tick checks that, and that the sprite
+// is shown: a hidden sprite's animation waits).
+void Stage::Impl::stepAnimation(Sprite& sprite, std::int64_t nowMs)
 {
-    Sprite* sprite = find(id);
-    if (sprite == nullptr || !sprite->visible || !sprite->animation.active || nowMs < sprite->animation.dueMs)
-        return;
-    Animation& animation = sprite->animation;
-    const int delayServed = frameDelay(*sprite);
-    if (sprite->frame + 1 < sprite->frameCount()) {
-        showFrame(*sprite, sprite->frame + 1);
+    Animation& animation = sprite.animation;
+    const int delayServed = frameDelay(sprite);
+    if (sprite.frame + 1 < sprite.frameCount()) {
+        showFrame(sprite, sprite.frame + 1);
     } else if (animation.playsLeft > 0 && --animation.playsLeft == 0) {
-        finishAnimation(id);
+        finishAnimation(sprite.id);
         return;
     } else {
-        showFrame(*sprite, animation.firstFrame);
+        showFrame(sprite, animation.firstFrame);
     }
-    animation.dueMs = nextBase(animation.dueMs - delayServed, delayServed, nowMs) + frameDelay(*sprite);
+    animation.dueMs = nextBase(animation.dueMs - delayServed, delayServed, nowMs) + frameDelay(sprite);
 }
 
 void Stage::Impl::finishAnimation(SpriteId id)

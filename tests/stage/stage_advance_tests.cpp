@@ -164,6 +164,19 @@ TEST_F(AdvanceTest, TimeLimitEndsTheAdvanceAtTheFirstTickPastIt)
     EXPECT_EQ(yOf(id), 120);
 }
 
+// A step that stays inside the same whole pixel detects nothing but still counts towards the distance.
+TEST_F(AdvanceTest, DistanceLimitCountsStepsThatStayWithinAPixel)
+{
+    auto tmpl = blockTemplate(20, 20);
+    tmpl.angle = 89;
+    const SpriteId id = stage.createSprite(tmpl, 100, 100.5, true);
+    stage.autoAdvance(id, 1, 10, 1, 0, true, 1, false);
+    tickAt(10);
+    EXPECT_FALSE(stage.sprite(id).advancing);
+    EXPECT_EQ(xOf(id), 100);
+    EXPECT_EQ(events.log, std::vector<std::string> {"stopped 1"});
+}
+
 TEST_F(AdvanceTest, RemoveWhenStoppedRemovesAfterTheStopEventWithTheDestroySound)
 {
     static const unsigned char boom[] = {1, 2, 3};
