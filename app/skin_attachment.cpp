@@ -14,8 +14,13 @@ constexpr std::uint32_t kHiddenSystem = platform::kAttributeHidden | platform::k
 
 using AttachEntry = std::int32_t(const char* skinPath, const char* password);
 
-// Each step joins the current directory afresh with its name.
-std::string besideProgram(const char* name) { return platform::currentDirectory() + name; }
+// Each step joins the current directory afresh with its name. When the directory cannot be read the
+// path is empty, so the step fails, rather than landing in the filesystem's root as "/jedata.dll".
+std::string besideProgram(const char* name)
+{
+    const std::string directory = platform::currentDirectory();
+    return directory.empty() ? std::string() : directory + name;
+}
 
 } // namespace
 

@@ -116,4 +116,19 @@ TEST_F(SkinAttachment, ReadOnlyDirectoryWithoutTheFilesIsFatal)
     EXPECT_NE(m_fatal[0].find("jedata.dll"), std::string::npos);
 }
 
+TEST_F(SkinAttachment, UnreadableCurrentDirectoryWritesNothingAnywhere)
+{
+    if (std::filesystem::exists("/jedata.dll") || std::filesystem::exists("/皮肤.she"))
+        GTEST_SKIP() << "the filesystem root already holds the files";
+    start(); // the engine, beside the "program", for the binding
+    const std::string gone = m_dir.file("gone");
+    std::filesystem::create_directory(gone);
+    std::filesystem::current_path(gone);
+    std::filesystem::remove(gone);
+    start();
+    EXPECT_FALSE(std::filesystem::exists("/jedata.dll"));
+    EXPECT_FALSE(std::filesystem::exists("/皮肤.she"));
+    EXPECT_TRUE(m_fatal.empty());
+}
+
 } // namespace
