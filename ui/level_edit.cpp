@@ -16,10 +16,11 @@ LevelEdit::LevelEdit(QWidget* parent)
 
 void LevelEdit::keyPressEvent(QKeyEvent* event)
 {
-    // Keys without text (arrows, Delete) and control characters (Backspace, Ctrl+V) go through;
-    // a printable character other than a digit is dropped without a sound.
+    // Keys without text (arrows, Delete), control characters (Backspace) and shortcuts (Ctrl+V)
+    // go through; a printable character other than a digit is dropped without a sound.
     const QString text = event->text();
-    if (!text.isEmpty()) {
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    if (!text.isEmpty() && !shortcut) {
         for (const char32_t c : text.toUcs4()) {
             if (!acceptsTypedCharacter(c)) {
                 event->accept();

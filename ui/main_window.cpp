@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/level_edit.h"
 #include "ui/period_timer.h"
 #include "ui/stage_view.h"
 #include "ui/virtual_key.h"

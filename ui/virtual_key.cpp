@@ -65,6 +65,16 @@ int otherKeyCode(int key)
         return 13;
     case Qt::Key_Backspace:
         return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
     default:
         return 0;
     }

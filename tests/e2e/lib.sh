@@ -68,13 +68,13 @@ window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
 }
 
-# Waits for a process to end and prints its exit code; fails after the timeout.
+# Waits for a child process to end and sets EXIT_CODE; fails after the timeout.
+# (Call it directly, not inside $(...): only the shell that started the process can wait for it.)
 wait_for_exit() {
   local pid=$1 timeout=${2:-20}
   wait_until "$timeout" bash -c "! kill -0 $pid 2>/dev/null" || fail "process $pid did not end"
-  local code=0
-  wait "$pid" || code=$?
-  echo "$code"
+  EXIT_CODE=0
+  wait "$pid" || EXIT_CODE=$?
 }
 
 screenshot() {

@@ -36,7 +36,8 @@ window=$(wait_for_window Zorvane 30) || fail "the installed program shows no win
 window_geometry "$window"
 [[ "$WIDTH" == 690 && "$HEIGHT" == 534 ]] || fail "window is ${WIDTH}x${HEIGHT}"
 focus_window "$window"
-xdotool key --window "$window" Escape
-code=$(wait_for_exit "$pid" 20)
+xdotool key Escape
+wait_for_exit "$pid" 20
+code=$EXIT_CODE
 [[ "$code" == 0 ]] || fail "exit code $code"
 echo "package test passed"

@@ -44,7 +44,8 @@ kill -0 "$pid" 2>/dev/null || fail "the program died in the key flood: $(tail -5
 wait_until 10 has_red || fail "no characters falling after the key flood"
 
 focus_window "$window"
-xdotool key --window "$window" Escape
-code=$(wait_for_exit "$pid" 20)
+xdotool key Escape
+wait_for_exit "$pid" 20
+code=$EXIT_CODE
 [[ "$code" == 0 ]] || fail "exit code $code after Esc"
 echo "play test passed"

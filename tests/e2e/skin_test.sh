@@ -28,10 +28,10 @@ done
   echo "note: no user xattrs on this file system; attributes not checked"
 for window in $(xdotool search --onlyvisible --name '^Zorvane$'); do
   focus_window "$window"
-  xdotool key --window "$window" Escape
+  xdotool key Escape
 done
-[[ $(wait_for_exit "$first" 20) == 0 ]] || fail "first instance did not end with 0"
-[[ $(wait_for_exit "$second" 20) == 0 ]] || fail "second instance did not end with 0"
+wait_for_exit "$first" 20 && [[ $EXIT_CODE == 0 ]] || fail "first instance did not end with 0"
+wait_for_exit "$second" 20 && [[ $EXIT_CODE == 0 ]] || fail "second instance did not end with 0"
 
 # A directory the program cannot write. Root ignores permission bits, so as root the program runs
 # as an unprivileged user.
@@ -52,8 +52,9 @@ cp "$E2E_TMP/fatal.png" "${E2E_SCREENSHOT_DIR:-$E2E_TMP}/fatal.png" 2>/dev/null 
 window_geometry "$box"
 ((WIDTH < 690)) || fail "the main window was shown instead of the message box"
 focus_window "$box"
-xdotool key --window "$box" Return
-code=$(wait_for_exit "$locked_pid" 20)
+xdotool key Return
+wait_for_exit "$locked_pid" 20
+code=$EXIT_CODE
 [[ "$code" == 255 ]] || fail "exit code $code, not -1 (255)"
 grep -q 'jedata.dll' "$E2E_TMP/locked.log" && grep -q 'attachSkinEx' "$E2E_TMP/locked.log" ||
   fail "the error does not name the library and the entry: $(cat "$E2E_TMP/locked.log")"

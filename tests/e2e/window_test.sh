@@ -30,7 +30,8 @@ panel=$(pixel "$shot" $((X + 680)) $((Y + 300)))
 cp "$shot" "${E2E_SCREENSHOT_DIR:-$E2E_TMP}/window.png" 2>/dev/null || true
 
 focus_window "$window"
-xdotool key --window "$window" Escape
-code=$(wait_for_exit "$pid" 20)
+xdotool key Escape
+wait_for_exit "$pid" 20
+code=$EXIT_CODE
 [[ "$code" == 0 ]] || fail "exit code $code after Esc"
 echo "window test passed"
