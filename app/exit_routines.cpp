@@ -7,8 +7,8 @@ namespace app {
 
 void ExitRoutines::add(const std::string& name, std::function<void()> routine)
 {
-    const bool listed = std::any_of(m_routines.begin(), m_routines.end(),
-                                    [&name](const auto& entry) { return entry.first == name; });
+    const bool listed
+        = std::any_of(m_routines.begin(), m_routines.end(), [&name](const auto& entry) { return entry.first == name; });
     if (!listed)
         m_routines.emplace_back(name, std::move(routine));
 }
@@ -21,10 +21,7 @@ void ExitRoutines::runAll()
         routine();
 }
 
-void ExitRoutines::clear()
-{
-    m_routines.clear();
-}
+void ExitRoutines::clear() { m_routines.clear(); }
 
 ExitRoutines& exitRoutines()
 {

@@ -15,8 +15,8 @@ void fatalError(const std::string& message)
 {
     std::cerr << "Zorvane: fatal error: " << message << std::endl;
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Zorvane"), QString::fromStdString(message),
-                        QMessageBox::Ok);
+        QMessageBox box(
+            QMessageBox::Critical, QStringLiteral("Zorvane"), QString::fromStdString(message), QMessageBox::Ok);
         box.exec();
     }
     exitRoutines().clear();

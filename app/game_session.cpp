@@ -21,7 +21,7 @@ constexpr int kDrawingAreaSide = 510;
 
 game::GameAssets loadGameAssets()
 {
-    return game::GameAssets{ui::letterTemplate(), ui::shotTemplate(), assets::hitPicture(), assets::shotSound()};
+    return game::GameAssets {ui::letterTemplate(), ui::shotTemplate(), assets::hitPicture(), assets::shotSound()};
 }
 
 } // namespace
@@ -31,8 +31,7 @@ struct GameSession::Parts {
         : stage(kDrawingAreaSide, kDrawingAreaSide, machine.stageClock, machine.sounds, text)
         , assets(loadGameAssets())
         , game(stage, letters, window, machine.uptime, machine.random, machine.sounds, assets)
-    {
-    }
+    { }
 
     QObject wiring; // the connections to the window end with it
     ui::QtTextRasterizer text;
@@ -51,7 +50,7 @@ GameSession::GameSession(ui::MainWindow& window, game::FallingLetters& letters, 
     QObject::connect(&window, &ui::MainWindow::stopClicked, wiring, [&game] { game.stopGame(); });
     QObject::connect(&window, &ui::MainWindow::clockTicked, wiring, [&game] { game.onClockTick(); });
     QObject::connect(&window, &ui::MainWindow::stageKeyDown, wiring,
-                     [&game](int keyCode, int modifiers) { game.onStageKey(keyCode, modifiers); });
+        [&game](int keyCode, int modifiers) { game.onStageKey(keyCode, modifiers); });
     m_view->setStage(&m_parts->stage);
 }
 
@@ -61,15 +60,9 @@ GameSession::~GameSession()
         m_view->setStage(nullptr);
 }
 
-stage::Stage& GameSession::stage()
-{
-    return m_parts->stage;
-}
+stage::Stage& GameSession::stage() { return m_parts->stage; }
 
-game::Game& GameSession::game()
-{
-    return m_parts->game;
-}
+game::Game& GameSession::game() { return m_parts->game; }
 
 struct RealMachine::Parts {
     ui::StageTicker ticker;
@@ -80,15 +73,14 @@ struct RealMachine::Parts {
 
 RealMachine::RealMachine()
     : m_parts(std::make_unique<Parts>())
-{
-}
+{ }
 
 RealMachine::~RealMachine() = default;
 
 GameMachine RealMachine::machine()
 {
     auto& ticker = m_parts->ticker;
-    return GameMachine{[&ticker] { return ticker.nowMs(); }, m_parts->uptime, m_parts->random, m_parts->sounds};
+    return GameMachine {[&ticker] { return ticker.nowMs(); }, m_parts->uptime, m_parts->random, m_parts->sounds};
 }
 
 void RealMachine::drive(GameSession& session, ui::MainWindow& window)

@@ -20,7 +20,7 @@ class Stage;
 namespace ui {
 class MainWindow;
 class StageView;
-}
+} // namespace ui
 
 namespace app {
 

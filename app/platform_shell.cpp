@@ -73,14 +73,8 @@ int PlatformShell::shutdown()
     return m_quitCode;
 }
 
-void PlatformShell::holdWindowSide(std::shared_ptr<void> object)
-{
-    m_windowSide.push_back(std::move(object));
-}
+void PlatformShell::holdWindowSide(std::shared_ptr<void> object) { m_windowSide.push_back(std::move(object)); }
 
-void PlatformShell::holdLibrary(std::shared_ptr<void> library)
-{
-    m_libraries.push_back(std::move(library));
-}
+void PlatformShell::holdLibrary(std::shared_ptr<void> library) { m_libraries.push_back(std::move(library)); }
 
 } // namespace app

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <functional>
-#include <vector>
 #include <memory>
+#include <vector>
 
 #include <QPointer>
 

@@ -10,8 +10,7 @@ namespace app {
 
 Program::Program(PlatformShell& shell)
     : m_shell(shell)
-{
-}
+{ }
 
 int Program::programMain()
 {
@@ -23,10 +22,7 @@ int Program::programMain()
     return 0;
 }
 
-void Program::createFallingLetters()
-{
-    m_fallingLetters = std::make_unique<game::FallingLetters>();
-}
+void Program::createFallingLetters() { m_fallingLetters = std::make_unique<game::FallingLetters>(); }
 
 void Program::releaseFallingLetters()
 {
@@ -36,10 +32,7 @@ void Program::releaseFallingLetters()
     m_fallingLetters.reset();
 }
 
-int Program::startupRoutine()
-{
-    return 0;
-}
+int Program::startupRoutine() { return 0; }
 
 void Program::loadMainWindow()
 {

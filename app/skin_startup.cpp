@@ -11,8 +11,8 @@ namespace app {
 
 void attachSkinAtStartup(PlatformShell& shell)
 {
-    auto engine = std::make_shared<SkinEngine>(platform::programDirectory(),
-                                               [](const std::string& message) { fatalError(message); });
+    auto engine = std::make_shared<SkinEngine>(
+        platform::programDirectory(), [](const std::string& message) { fatalError(message); });
     shell.holdLibrary(engine);
     onMainWindowCreated(*engine);
 }

@@ -10,15 +10,9 @@ namespace {
 const QString kYaHei = QStringLiteral("微软雅黑");
 const QString kArialBlack = QStringLiteral("Arial Black");
 
-QStringList cjkFaces()
-{
-    return {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")};
-}
+QStringList cjkFaces() { return {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")}; }
 
-QStringList heavyLatinFaces()
-{
-    return {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
-}
+QStringList heavyLatinFaces() { return {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}; }
 
 } // namespace
 
@@ -51,8 +45,8 @@ QFont defaultGuiFont()
 {
     // A plain sans for Latin text that falls back to the CJK face for Chinese captions.
     QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei"),
-                      QStringLiteral("Noto Sans CJK SC")});
+    font.setFamilies(
+        {QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
     font.setPixelSize(12);
     font.setStyleHint(QFont::SansSerif);
     return font;

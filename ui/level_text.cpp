@@ -9,10 +9,7 @@ namespace {
 constexpr int kLowestLevel = 1;
 constexpr int kHighestLevel = 10;
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 int spinResult(long long candidate, int wrapTo)
 {
@@ -21,10 +18,7 @@ int spinResult(long long candidate, int wrapTo)
 
 } // namespace
 
-bool acceptsTypedCharacter(char32_t c)
-{
-    return c < 32 || (c >= U'0' && c <= U'9');
-}
+bool acceptsTypedCharacter(char32_t c) { return c < 32 || (c >= U'0' && c <= U'9'); }
 
 long long leadingInteger(const std::string& text)
 {
@@ -50,14 +44,8 @@ std::string normalisedLevelText(const std::string& text)
     return value == 0 ? std::string() : std::to_string(value);
 }
 
-int levelAfterSpinUp(const std::string& text)
-{
-    return spinResult(leadingInteger(text) + 1, kLowestLevel);
-}
+int levelAfterSpinUp(const std::string& text) { return spinResult(leadingInteger(text) + 1, kLowestLevel); }
 
-int levelAfterSpinDown(const std::string& text)
-{
-    return spinResult(leadingInteger(text) - 1, kHighestLevel);
-}
+int levelAfterSpinDown(const std::string& text) { return spinResult(leadingInteger(text) - 1, kHighestLevel); }
 
 } // namespace ui

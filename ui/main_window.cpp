@@ -19,8 +19,9 @@
 namespace ui {
 
 MainWindow::MainWindow()
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint)
+    : QWidget(nullptr,
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowCloseButtonHint)
     , m_client(new QWidget(this))
 {
     setWindowTitle(QStringLiteral("Zorvane"));
@@ -41,10 +42,7 @@ MainWindow::MainWindow()
     qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow()
-{
-    qApp->removeEventFilter(this);
-}
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
 void MainWindow::showCentred()
 {
@@ -55,25 +53,13 @@ void MainWindow::showCentred()
     show();
 }
 
-std::string MainWindow::levelText() const
-{
-    return m_controls.levelBox->text().toStdString();
-}
+std::string MainWindow::levelText() const { return m_controls.levelBox->text().toStdString(); }
 
-void MainWindow::setClockPeriod(int ms)
-{
-    m_controls.clock->setPeriod(ms);
-}
+void MainWindow::setClockPeriod(int ms) { m_controls.clock->setPeriod(ms); }
 
-void MainWindow::focusStage()
-{
-    m_controls.stage->setFocus(Qt::OtherFocusReason);
-}
+void MainWindow::focusStage() { m_controls.stage->setFocus(Qt::OtherFocusReason); }
 
-int MainWindow::stageOuterHeight() const
-{
-    return m_controls.stage->height();
-}
+int MainWindow::stageOuterHeight() const { return m_controls.stage->height(); }
 
 void MainWindow::setCaption(game::Readout readout, const std::string& utf8)
 {
@@ -97,8 +83,8 @@ void MainWindow::setCaption(game::Readout readout, const std::string& utf8)
 
 bool MainWindow::focusNextPrevChild(bool next)
 {
-    const std::array<QWidget*, 4> cycle{m_controls.stage, m_controls.startButton, m_controls.stopButton,
-                                        m_controls.levelBox};
+    const std::array<QWidget*, 4> cycle {
+        m_controls.stage, m_controls.startButton, m_controls.stopButton, m_controls.levelBox};
     const auto count = static_cast<int>(cycle.size());
     int index = -1;
     for (int i = 0; i < count; ++i) {
@@ -120,9 +106,8 @@ bool MainWindow::focusNextPrevChild(bool next)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The window sees every key before the focused control does: Esc closes it, whatever has the focus.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         close();
         return true;
     }
@@ -148,9 +133,6 @@ void MainWindow::fitOuterSizeToFrame()
         setFixedSize(wanted);
 }
 
-void MainWindow::onStageKey(QKeyEvent* event)
-{
-    emit stageKeyDown(virtualKeyCode(*event), modifierState(*event));
-}
+void MainWindow::onStageKey(QKeyEvent* event) { emit stageKeyDown(virtualKeyCode(*event), modifierState(*event)); }
 
 } // namespace ui

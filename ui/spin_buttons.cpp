@@ -41,15 +41,9 @@ SpinButtons::SpinButtons(QLineEdit* buddy, QWidget* parent)
     connect(m_down, &QToolButton::clicked, this, &SpinButtons::stepDown);
 }
 
-void SpinButtons::stepUp()
-{
-    writeLevel(levelAfterSpinUp(m_buddy->text().toStdString()));
-}
+void SpinButtons::stepUp() { writeLevel(levelAfterSpinUp(m_buddy->text().toStdString())); }
 
-void SpinButtons::stepDown()
-{
-    writeLevel(levelAfterSpinDown(m_buddy->text().toStdString()));
-}
+void SpinButtons::stepDown() { writeLevel(levelAfterSpinDown(m_buddy->text().toStdString())); }
 
 void SpinButtons::writeLevel(int level)
 {

@@ -15,7 +15,7 @@ stage::SpriteTemplate letterTemplate()
 {
     stage::SpriteTemplate t;
     t.text = "A";
-    t.font = stage::Font{"Arial Black", 29, 400, kAnsiCharset};
+    t.font = stage::Font {"Arial Black", 29, 400, kAnsiCharset};
     t.textColor = stage::rgb(128, 128, 255);
     t.autoGetTransColor = false;
     t.playGif = false;

@@ -99,8 +99,8 @@ int virtualKeyCode(const QKeyEvent& event)
 int modifierState(const QKeyEvent& event)
 {
     const auto modifiers = event.modifiers();
-    return (modifiers & Qt::ControlModifier ? 1 : 0) + (modifiers & Qt::ShiftModifier ? 2 : 0) +
-           (modifiers & Qt::AltModifier ? 4 : 0);
+    return (modifiers & Qt::ControlModifier ? 1 : 0) + (modifiers & Qt::ShiftModifier ? 2 : 0)
+        + (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
 } // namespace ui

@@ -20,8 +20,7 @@ const QString kContactNumber = QStringLiteral("1015003721");
 
 enum class Ground { ButtonFace, Transparent };
 
-template<typename Widget>
-Widget* place(Widget* widget, const char* name, int x, int y, int width, int height)
+template<typename Widget> Widget* place(Widget* widget, const char* name, int x, int y, int width, int height)
 {
     widget->setObjectName(QString::fromUtf8(name));
     widget->setGeometry(x, y, width, height);

@@ -15,15 +15,15 @@ class StageView;
 // (动画物体1, 动画物体3) are plain data, not controls: see sprite_templates.h.
 struct WindowControls {
     QLabel* practiceCount = nullptr; // 标签_练习字数
-    QLabel* practiceTime = nullptr;  // 标签_计时
-    QLabel* accuracy = nullptr;      // 标签_正确率
-    QLabel* speed = nullptr;         // 标签_速度
-    LevelEdit* levelBox = nullptr;   // 编辑框_级别设置
+    QLabel* practiceTime = nullptr; // 标签_计时
+    QLabel* accuracy = nullptr; // 标签_正确率
+    QLabel* speed = nullptr; // 标签_速度
+    LevelEdit* levelBox = nullptr; // 编辑框_级别设置
     SpinButtons* levelSpin = nullptr;
     QPushButton* startButton = nullptr; // 按钮1
-    QPushButton* stopButton = nullptr;  // 按钮2
-    StageView* stage = nullptr;         // 动画框1
-    PeriodTimer* clock = nullptr;       // 时钟1
+    QPushButton* stopButton = nullptr; // 按钮2
+    StageView* stage = nullptr; // 动画框1
+    PeriodTimer* clock = nullptr; // 时钟1
 };
 
 // Creates every control on client at its place, bottom of the stacking order first, so that where

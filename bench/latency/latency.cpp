@@ -92,8 +92,8 @@ int main(int argc, char** argv)
     }
     std::printf("%-28s %-12s %s\n", "from key event", "median ms", "max ms");
     std::printf("%-28s %-12.3f %.3f\n", "to shot on the stage", median(toStage),
-                *std::max_element(toStage.begin(), toStage.end()));
+        *std::max_element(toStage.begin(), toStage.end()));
     std::printf("%-28s %-12.3f %.3f\n", "to first frame painted", median(toFrame),
-                *std::max_element(toFrame.begin(), toFrame.end()));
+        *std::max_element(toFrame.begin(), toFrame.end()));
     return 0;
 }

@@ -18,7 +18,7 @@ namespace {
 
 class Silence : public stage::SoundPlayer {
 public:
-    void play(stage::Sound) override {}
+    void play(stage::Sound) override { }
 };
 
 struct Row {
@@ -35,7 +35,8 @@ Row measure(int level, int seconds)
     ui::QtTextRasterizer text;
     ui::StageTicker ticker;
     // A stage tall enough that the letter never reaches the bottom while it is measured.
-    stage::Stage stage(510, 1'000'000, [&ticker] { return ticker.nowMs(); }, silence, text);
+    stage::Stage stage(
+        510, 1'000'000, [&ticker] { return ticker.nowMs(); }, silence, text);
     ui::StageView view;
     view.setStage(&stage);
     const auto id = stage.createSprite(ui::letterTemplate(), 42, 0, true);
@@ -46,7 +47,7 @@ Row measure(int level, int seconds)
     QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
     QApplication::exec();
     const double secondsTaken = static_cast<double>(elapsed.elapsed()) / 1000.0;
-    return Row{level, interval, 10.0 * 1000.0 / interval, stage.sprite(id).y / secondsTaken};
+    return Row {level, interval, 10.0 * 1000.0 / interval, stage.sprite(id).y / secondsTaken};
 }
 
 } // namespace
@@ -61,7 +62,7 @@ int main(int argc, char** argv)
     for (const int level : {1, 5, 10}) {
         const Row row = measure(level, seconds);
         std::printf("%-6d %-10d %-14.2f %-14.2f %.1f%%\n", row.level, row.interval, row.idealPxPerSecond,
-                    row.measuredPxPerSecond, 100.0 * row.measuredPxPerSecond / row.idealPxPerSecond);
+            row.measuredPxPerSecond, 100.0 * row.measuredPxPerSecond / row.idealPxPerSecond);
     }
     return 0;
 }

@@ -24,14 +24,13 @@ namespace {
 class GameWindowTest : public ::testing::Test {
 protected:
     GameWindowTest()
-        : session(window, letters, app::GameMachine{[this] { return clock.nowMs; }, clock, random, sounds})
+        : session(window, letters, app::GameMachine {[this] { return clock.nowMs; }, clock, random, sounds})
     {
         window.showCentred();
         QApplication::processEvents();
     }
 
-    template<typename T = QWidget>
-    T* control(const char* name) const
+    template<typename T = QWidget> T* control(const char* name) const
     {
         return window.findChild<T*>(QString::fromUtf8(name));
     }
@@ -54,8 +53,7 @@ protected:
     }
 
     // Ticks until the condition holds or the limit passes; returns whether it held.
-    template<typename Condition>
-    bool advanceUntil(Condition condition, int limitMs)
+    template<typename Condition> bool advanceUntil(Condition condition, int limitMs)
     {
         for (int t = 0; t < limitMs; t += 5) {
             if (condition())
@@ -127,7 +125,7 @@ struct Pace {
 
 TEST_F(GameWindowTest, LettersStepTenPixelsPerIntervalOfTheLevel)
 {
-    for (const Pace pace : {Pace{"1", 500}, Pace{"10", 50}}) {
+    for (const Pace pace : {Pace {"1", 500}, Pace {"10", 50}}) {
         setLevel(pace.level);
         clickStart();
         const auto first = letters.at(0);

@@ -33,8 +33,7 @@ protected:
         QApplication::processEvents();
     }
 
-    template<typename T = QWidget>
-    T* control(const char* name) const
+    template<typename T = QWidget> T* control(const char* name) const
     {
         auto* widget = window->findChild<T*>(QString::fromUtf8(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -61,14 +60,22 @@ struct Placement {
 TEST_F(MainWindowTest, ControlsStandAtTheirPlacesWithTheirCaptions)
 {
     const Placement rows[] = {
-        {"透明标签3", {528, 448, 144, 40}, nullptr}, {"透明标签2", {528, 416, 48, 24}, "QQ:"},
-        {"透明标签1", {528, 384, 128, 24}, "作者:Qorvin"}, {"标签_正确率", {585, 168, 80, 24}, ""},
-        {"标签_速度", {577, 224, 80, 24}, ""},        {"标签7", {516, 224, 52, 24}, "速度："},
-        {"标签4", {512, 168, 84, 24}, "正确率："},     {"标签_练习字数", {593, 72, 80, 24}, ""},
-        {"标签6", {512, 72, 72, 24}, "练习字数："},    {"编辑框_级别设置", {592, 32, 56, 24}, nullptr},
-        {"标签5", {513, 32, 71, 24}, "练习级别"},      {"标签_计时", {593, 120, 80, 24}, ""},
-        {"按钮2", {544, 320, 104, 40}, nullptr},       {"按钮1", {545, 264, 103, 40}, nullptr},
-        {"动画框1", {0, 0, 512, 512}, nullptr},        {"标签3", {512, 120, 84, 24}, "练习时间："},
+        {"透明标签3", {528, 448, 144, 40}, nullptr},
+        {"透明标签2", {528, 416, 48, 24}, "QQ:"},
+        {"透明标签1", {528, 384, 128, 24}, "作者:Qorvin"},
+        {"标签_正确率", {585, 168, 80, 24}, ""},
+        {"标签_速度", {577, 224, 80, 24}, ""},
+        {"标签7", {516, 224, 52, 24}, "速度："},
+        {"标签4", {512, 168, 84, 24}, "正确率："},
+        {"标签_练习字数", {593, 72, 80, 24}, ""},
+        {"标签6", {512, 72, 72, 24}, "练习字数："},
+        {"编辑框_级别设置", {592, 32, 56, 24}, nullptr},
+        {"标签5", {513, 32, 71, 24}, "练习级别"},
+        {"标签_计时", {593, 120, 80, 24}, ""},
+        {"按钮2", {544, 320, 104, 40}, nullptr},
+        {"按钮1", {545, 264, 103, 40}, nullptr},
+        {"动画框1", {0, 0, 512, 512}, nullptr},
+        {"标签3", {512, 120, 84, 24}, "练习时间："},
         {"编辑框_级别设置_spin", {648, 32, 18, 24}, nullptr},
     };
     for (const auto& row : rows) {
@@ -110,8 +117,8 @@ TEST_F(MainWindowTest, CaptionFontsHaveEveryCharacter)
     for (QLabel* label : window->findChildren<QLabel*>()) {
         const QFontMetrics metrics(label->font());
         for (const char32_t c : label->text().toUcs4())
-            EXPECT_TRUE(metrics.inFontUcs4(c)) << label->objectName().toStdString() << " lacks U+" << std::hex
-                                               << static_cast<unsigned>(c);
+            EXPECT_TRUE(metrics.inFontUcs4(c))
+                << label->objectName().toStdString() << " lacks U+" << std::hex << static_cast<unsigned>(c);
     }
     const QFontInfo yaHei(control<QLabel>("标签6")->font());
     EXPECT_TRUE(yaHei.family().contains(QStringLiteral("WenQuanYi")) || yaHei.family().contains(QStringLiteral("Noto")))
@@ -220,7 +227,7 @@ TEST_F(MainWindowTest, StageKeysReachTheGameAsVirtualKeyCodes)
     QTest::keyClick(stage, Qt::Key_4, Qt::KeypadModifier);
     QTest::keyClick(stage, Qt::Key_Minus, Qt::KeypadModifier);
     QTest::keyClick(stage, Qt::Key_Exclam, Qt::ShiftModifier); // no scan code here: not a digit
-    const std::vector<std::pair<int, int>> expected{{75, 0}, {75, 2}, {55, 0}, {52, 0}, {189, 0}, {0, 2}};
+    const std::vector<std::pair<int, int>> expected {{75, 0}, {75, 2}, {55, 0}, {52, 0}, {189, 0}, {0, 2}};
     EXPECT_EQ(keys, expected);
 }
 

@@ -60,7 +60,7 @@ int main(int argc, char** argv)
         std::cerr << "embed_file: cannot read " << argv[1] << '\n';
         return 1;
     }
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<unsigned char> bytes {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const std::string source = sourceFor(bytes, splitSymbol(argv[3]));
     // Write beside the target and rename, so an interrupted build never leaves half a file.
     const std::string temporary = std::string(argv[2]) + ".tmp";
