@@ -12,6 +12,7 @@ struct FallingLetter {
     std::int32_t spriteId = 0;
     std::string text; // one character: 0-9 or A-Z
     std::int32_t column = 0; // lane 1..10; its left edge is at x = 42 * column
+    std::int32_t interval = 0; // ms between its 10-pixel steps, so it can fall on after a stop
 };
 
 // The letters on the stage that still count, in the order they were launched.

@@ -29,6 +29,7 @@ public:
 
     void onSpriteCollision(stage::SpriteId mover, int x0, int y0, stage::SpriteId hit) override;
     void onBoundaryHit(stage::SpriteId id, int x0, int y0, int edges) override;
+    void onAdvanceStopped(stage::SpriteId id) override;
 
     [[nodiscard]] const GameState& state() const { return m_state; }
     [[nodiscard]] const FallingLetters& fallingLetters() const { return m_letters; }
@@ -38,6 +39,7 @@ private:
     void launchOne(int column, int interval);
     [[nodiscard]] int launchInterval(bool replacement) const;
     void fireShot(int column);
+    void startFalling(stage::SpriteId id, int interval);
     void explode(stage::SpriteId letter, int shotX, int shotY);
     void countHit();
 

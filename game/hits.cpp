@@ -39,6 +39,17 @@ void Game::onBoundaryHit(stage::SpriteId id, int /*x0*/, int /*y0*/, int /*edges
     m_letters.removeLetterAt(*position);
 }
 
+// A letter that stepped onto a rising shot stops, and the shot's next step normally strikes it where
+// it stands. When that step strikes another letter instead (two letters in one lane after a second
+// Start), the stopped letter would hang in mid-air for the rest of the game: a letter still listed
+// after its advance stopped therefore falls on at its own pace.
+void Game::onAdvanceStopped(stage::SpriteId id)
+{
+    const auto position = m_letters.findLetterBySprite(id);
+    if (position)
+        startFalling(id, m_letters.at(*position).interval);
+}
+
 // The letter's sprite becomes the explosion, plays once where the shot struck and then goes.
 void Game::explode(stage::SpriteId letter, int shotX, int shotY)
 {

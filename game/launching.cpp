@@ -57,8 +57,14 @@ void Game::launchOne(int column, int interval)
     const std::string text = drawCharacter(m_random);
     const stage::SpriteId id = m_stage.copySprite(m_state.letterTemplateId, laneX(column), 0, true);
     m_stage.setSpriteText(id, text, kLetterColor);
+    startFalling(id, interval);
+    m_letters.appendLetter({.spriteId = id, .text = text, .column = column, .interval = interval});
+}
+
+// Down the lane, 10 pixels per interval; it stops when it runs into a shot or crosses an edge.
+void Game::startFalling(stage::SpriteId id, int interval)
+{
     m_stage.autoAdvance(id, kLetterStep, interval, 0, 0, true, kStopAtEdge, false);
-    m_letters.appendLetter({.spriteId = id, .text = text, .column = column});
 }
 
 } // namespace game

@@ -124,3 +124,25 @@ TEST_F(HitsTest, EventsForUnlistedSpritesAreIgnored)
 
 } // namespace
 } // namespace gametest
+
+namespace gametest {
+
+// With two letters in a lane, the lower one can step onto a rising shot and stop while the shot's
+// next step strikes the upper one. The stopped letter must not hang there: it falls on at its pace.
+TEST_F(HitsTest, LetterStoppedByAShotThatStruckAnotherFallsOn)
+{
+    startWith("ABCDEFGHIJ");
+    stepTo(1000);
+    startWith("KLMNOPQRST");
+    const stage::SpriteId lower = idShowing('A');
+    stepTo(1260);
+    game.onStageKey('A', 0);
+    ASSERT_TRUE(stepUntil([&] { return game.state().hitCount == 1; }, 1'000));
+    ASSERT_TRUE(listed(lower)) << "the shot struck the upper letter K, not A";
+    const int stoppedAt = stage.sprite(lower).y;
+    stepBy(1'000);
+    EXPECT_GE(stage.sprite(lower).y, stoppedAt + 10) << "the letter still falls";
+    EXPECT_TRUE(stage.sprite(lower).advancing);
+}
+
+} // namespace gametest

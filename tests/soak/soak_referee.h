@@ -43,6 +43,11 @@ public:
 
     void onSpriteCollision(stage::SpriteId mover, int x0, int y0, stage::SpriteId hit) override;
     void onBoundaryHit(stage::SpriteId id, int x0, int y0, int edges) override;
+    // The other events go straight on to the game.
+    void onOutOfBounds(stage::SpriteId id) override { m_game.onOutOfBounds(id); }
+    void onAdvanceStopped(stage::SpriteId id) override { m_game.onAdvanceStopped(id); }
+    void onAnimationFinished(stage::SpriteId id) override { m_game.onAnimationFinished(id); }
+    void onSpriteWillBeDestroyed(stage::SpriteId id) override { m_game.onSpriteWillBeDestroyed(id); }
 
 private:
     void checkRunning();
