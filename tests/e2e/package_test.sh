@@ -9,7 +9,7 @@ build_dir=$1
 (cd "$build_dir" && cpack -G DEB -B "$E2E_TMP/package" >"$E2E_TMP/cpack.log" 2>&1) || fail "cpack: $(tail -20 "$E2E_TMP/cpack.log")"
 deb=$(ls "$E2E_TMP"/package/zorvane_*.deb)
 dpkg-deb --contents "$deb" >"$E2E_TMP/contents.txt"
-for path in ./usr/bin/zorvane ./usr/lib/x86_64-linux-gnu/zorvane/zorvane ./usr/lib/x86_64-linux-gnu/zorvane/jedata.dll \
+for path in ./usr/bin/zorvane ./usr/lib/zorvane/zorvane ./usr/lib/zorvane/jedata.dll \
   ./usr/share/applications/zorvane.desktop ./usr/share/metainfo/io.github.qorvin.zorvane.metainfo.xml \
   ./usr/share/icons/hicolor/128x128/apps/zorvane.png; do
   grep -qF " $path" "$E2E_TMP/contents.txt" || fail "the package lacks $path"
