@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kMinBlobPixels = 20; // smaller red specks are bits of pictures, never a whole character
+constexpr int kMinBlobPixels = 20; // smaller red dots are bits of pictures, never a whole character
 constexpr double kMinScore = 0.5;
 const QRect kPracticeCountBox(593, 72, 80, 24); // 标签_练习字数, in client coordinates
 const QPoint kClientToStage(1, 1); // the stage's border is the client's top-left pixel
