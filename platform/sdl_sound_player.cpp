@@ -30,6 +30,9 @@ SdlSoundPlayer::~SdlSoundPlayer()
 
 bool SdlSoundPlayer::openDevice()
 {
+    // SDL would otherwise catch SIGINT and SIGTERM and turn them into quit events that nobody reads,
+    // so the program could no longer be stopped by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     m_subsystemStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     if (!m_subsystemStarted)
         return false;

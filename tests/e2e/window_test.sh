@@ -34,4 +34,11 @@ xdotool key Escape
 wait_for_exit "$pid" 20
 code=$EXIT_CODE
 [[ "$code" == 0 ]] || fail "exit code $code after Esc"
+# A termination signal still ends the program (no library may swallow it).
+"$program" >"$E2E_TMP/term.log" 2>&1 &
+pid=$!
+E2E_PIDS+=($pid)
+wait_for_window Zorvane 30 >/dev/null || fail "no window on the second start"
+kill -TERM "$pid"
+wait_for_exit "$pid" 10
 echo "window test passed"
