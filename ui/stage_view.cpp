@@ -1,7 +1,10 @@
 #include "ui/stage_view.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "stage/stage.h"
 
@@ -25,18 +28,76 @@ StageView::StageView(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kSide, kSide);
+    m_frameTimer.setSingleShot(true);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_frameTimer, &QTimer::timeout, this, &StageView::requestFrame);
 }
 
 void StageView::setStage(const stage::Stage* stage)
 {
     m_stage = stage;
+    m_shown = footprints();
+    m_seenRevision = m_stage != nullptr ? m_stage->revision() : 0;
     update();
 }
 
 void StageView::stageChanged()
 {
-    if (m_stage != nullptr && m_stage->revision() != m_paintedRevision)
-        update();
+    if (m_stage == nullptr || m_stage->revision() == m_seenRevision)
+        return;
+    m_seenRevision = m_stage->revision();
+    std::vector<Footprint> now = footprints();
+    m_pending
+        += changedSinceShown(now).translated(kBorder, kBorder) & QRect(kBorder, kBorder, kDrawingSide, kDrawingSide);
+    m_shown = std::move(now);
+    // The first change after a quiet spell is drawn at once; later ones wait for the next frame.
+    if (!m_frameTimer.isActive())
+        requestFrame();
+}
+
+void StageView::requestFrame()
+{
+    if (m_pending.isEmpty())
+        return;
+    update(m_pending);
+    m_pending = QRegion();
+    const qreal hz = screen() != nullptr && screen()->refreshRate() > 1 ? screen()->refreshRate() : 60.0;
+    m_frameTimer.start(qMax(1, qRound(1000.0 / hz)));
+}
+
+QRegion StageView::changedSinceShown(const std::vector<Footprint>& now) const
+{
+    // Both lists are sorted by id: walk them together and collect the boxes of every difference.
+    QRegion dirty;
+    auto before = m_shown.cbegin();
+    auto after = now.cbegin();
+    while (before != m_shown.cend() || after != now.cend()) {
+        if (after == now.cend() || (before != m_shown.cend() && before->id < after->id)) {
+            dirty += (before++)->box;
+        } else if (before == m_shown.cend() || after->id < before->id) {
+            dirty += (after++)->box;
+        } else {
+            if (!(*before == *after))
+                dirty += before->box.united(after->box);
+            ++before;
+            ++after;
+        }
+    }
+    return dirty;
+}
+
+std::vector<StageView::Footprint> StageView::footprints() const
+{
+    std::vector<Footprint> prints;
+    if (m_stage == nullptr)
+        return prints;
+    m_stage->forEachSprite([&prints](const stage::SpriteView& sprite) {
+        const stage::Image* image = sprite.image;
+        if (sprite.visible && image != nullptr && !image->isEmpty())
+            prints.push_back({sprite.id, QRect(sprite.x, sprite.y, image->width, image->height), image->pixels.data()});
+    });
+    std::sort(prints.begin(), prints.end(), [](const Footprint& a, const Footprint& b) { return a.id < b.id; });
+    return prints;
 }
 
 void StageView::paintEvent(QPaintEvent*)
@@ -52,7 +113,6 @@ void StageView::paintEvent(QPaintEvent*)
     // Pictures are shown pixel for pixel; at a higher device pixel ratio each pixel becomes a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     paintSprites(painter);
-    m_paintedRevision = m_stage->revision();
 }
 
 void StageView::paintSprites(QPainter& painter) const

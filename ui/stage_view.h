@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
+#include <QRegion>
+#include <QTimer>
 #include <QWidget>
 
 namespace stage {
@@ -23,7 +26,8 @@ public:
 
     // The stage to show; nullptr shows an empty drawing area. The stage must outlive the view or be unset.
     void setStage(const stage::Stage* stage);
-    // Schedules a repaint if the stage changed since the last one; repaints are merged until the screen is drawn.
+    // Schedules a repaint of what changed on the stage since the last call: the old and the new places of
+    // the sprites that moved, changed picture, appeared or went. Repaints are merged until the screen is drawn.
     void stageChanged();
 
     [[nodiscard]] QSize sizeHint() const override { return {kSide, kSide}; }
@@ -38,10 +42,24 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Where a visible sprite covers the drawing area, and with which pixels.
+    struct Footprint {
+        std::int32_t id;
+        QRect box;
+        const void* pixels;
+        bool operator==(const Footprint&) const = default;
+    };
+
     void paintSprites(QPainter& painter) const;
+    [[nodiscard]] std::vector<Footprint> footprints() const;
+    [[nodiscard]] QRegion changedSinceShown(const std::vector<Footprint>& now) const;
+    void requestFrame();
 
     const stage::Stage* m_stage = nullptr;
-    std::uint64_t m_paintedRevision = 0;
+    std::uint64_t m_seenRevision = 0;
+    std::vector<Footprint> m_shown; // sorted by id
+    QRegion m_pending; // changed, waiting for the next frame
+    QTimer m_frameTimer; // at most one repaint per refresh of the display
 };
 
 } // namespace ui

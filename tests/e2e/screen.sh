@@ -11,11 +11,11 @@ find_stage_origin() {
   local shot=$1 wx=$2 wy=$3
   local first
   first=$(convert "$shot" -crop "1x120+$((wx + 100))+$wy" +repage txt:- |
-    awk -F'[,:]' '/#FFFFFF/ { print $2; exit }')
+    awk -F'[,:]' '/#FFFFFF/ && !found { print $2; found = 1 }')
   [[ -n "$first" ]] || return 1
   SY=$((wy + first))
   first=$(convert "$shot" -crop "120x1+$wx+$((SY + 100))" +repage txt:- |
-    awk -F'[,:]' '/#FFFFFF/ { print $1; exit }')
+    awk -F'[,:]' '/#FFFFFF/ && !found { print $1; found = 1 }')
   [[ -n "$first" ]] || return 1
   SX=$((wx + first))
 }
