@@ -85,7 +85,12 @@ GameMachine RealMachine::machine()
 
 void RealMachine::drive(GameSession& session, ui::MainWindow& window)
 {
-    m_parts->ticker.start(session.stage(), *window.controls().stage);
+    auto* ticker = &m_parts->ticker;
+    ticker->start(session.stage(), *window.controls().stage);
+    // Connected after the game's handlers, so the ticker looks at the stage once they have changed it.
+    QObject::connect(&window, &ui::MainWindow::startClicked, ticker, &ui::StageTicker::wake);
+    QObject::connect(&window, &ui::MainWindow::stopClicked, ticker, &ui::StageTicker::wake);
+    QObject::connect(&window, &ui::MainWindow::stageKeyDown, ticker, &ui::StageTicker::wake);
 }
 
 } // namespace app

@@ -117,6 +117,8 @@ SpriteView Stage::sprite(SpriteId id) const
     return sprite ? m_impl->viewOf(*sprite) : SpriteView {};
 }
 
+std::optional<std::int64_t> Stage::nextDueMs() const { return m_impl->nextDueMs(); }
+
 std::size_t Stage::spriteCount() const { return m_impl->m_sprites.size(); }
 
 void Stage::forEachSprite(const std::function<void(const SpriteView&)>& visit) const

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -16,8 +17,8 @@
 namespace stage {
 
 // Transparency values for setSpritePicture besides a plain colour.
-inline constexpr Color kNoTransparency = static_cast<Color>(-1);      // only the picture's own
-inline constexpr Color kTopLeftTransparent = static_cast<Color>(-2);  // colour of the top-left pixel
+inline constexpr Color kNoTransparency = static_cast<Color>(-1); // only the picture's own
+inline constexpr Color kTopLeftTransparent = static_cast<Color>(-2); // colour of the top-left pixel
 
 // What a reader (the view, a test) may see of one sprite.
 struct SpriteView {
@@ -67,7 +68,7 @@ public:
     // boundaryMode: 0 never stops at an edge (unless it left the area and no limit is set),
     // 1 stops when it crossed or left, 2 stops when it left entirely.
     void autoAdvance(SpriteId id, int step, int interval, int distanceLimit, int timeLimit, bool stopOnCollision,
-                     int boundaryMode, bool removeWhenStopped);
+        int boundaryMode, bool removeWhenStopped);
     // 播放动画: plays the frames from the current one to the last, plays times (0: for ever).
     void playAnimation(SpriteId id, int plays, bool removeWhenDone);
     // Removes the sprite, announcing it and playing its destroy sound.
@@ -77,6 +78,9 @@ public:
 
     // Moves time on to nowMs: advances, animations and lifetimes that are due, with their events.
     void tick(std::int64_t nowMs);
+    // The earliest time at which a tick would do anything, or none while nothing moves, plays or ages.
+    // A time already passed means the next tick is due at once.
+    [[nodiscard]] std::optional<std::int64_t> nextDueMs() const;
 
     // Readers.
     [[nodiscard]] bool contains(SpriteId id) const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -41,6 +42,7 @@ struct Stage::Impl {
 
     // Time (stage_tick.cpp).
     void tick(std::int64_t nowMs);
+    [[nodiscard]] std::optional<std::int64_t> nextDueMs() const;
     void stepAnimation(Sprite& sprite, std::int64_t nowMs);
     void stepAdvance(Sprite& sprite, std::int64_t nowMs);
     void stopAdvance(SpriteId id);

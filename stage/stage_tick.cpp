@@ -61,6 +61,27 @@ void Stage::Impl::tick(std::int64_t nowMs)
     m_tickIds = std::move(ids);
 }
 
+std::optional<std::int64_t> Stage::Impl::nextDueMs() const
+{
+    std::optional<std::int64_t> due;
+    const auto consider = [&due](std::int64_t ms) { due = due ? std::min(*due, ms) : ms; };
+    for (const Sprite* sprite : m_zOrder) {
+        if (sprite->deathMs)
+            consider(*sprite->deathMs);
+        if (!sprite->visible)
+            continue;
+        if (sprite->animation.active)
+            consider(sprite->animation.dueMs);
+        const Advance& advance = sprite->advance;
+        if (advance.active) {
+            consider(advance.baseMs + advance.interval);
+            if (advance.timeLimit > 0)
+                consider(advance.startMs + advance.timeLimit);
+        }
+    }
+    return due;
+}
+
 void Stage::Impl::stepAdvance(Sprite& sprite, std::int64_t nowMs)
 {
     const SpriteId id = sprite.id;

@@ -106,8 +106,7 @@ bool MainWindow::focusNextPrevChild(bool next)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The window sees every key before the focused control does: Esc closes it, whatever has the focus.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         close();
         return true;
     }

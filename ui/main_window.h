@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QWidget>
 
 #include "game/game_host.h"
@@ -48,6 +50,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The stage, Start, Stop and the level box: the controls Tab cycles through.
+    [[nodiscard]] std::array<QWidget*, 4> focusCycle() const;
     void onStageKey(QKeyEvent* event);
     void fitOuterSizeToFrame();
 

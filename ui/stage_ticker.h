@@ -14,8 +14,9 @@ namespace ui {
 
 class StageView;
 
-// Drives the stage in real time: a precise 5 ms timer ticks it with the milliseconds of a
-// monotonic clock, and the view repaints when the tick changed anything.
+// Drives the stage in real time with the milliseconds of a monotonic clock: it ticks the stage every
+// 5 ms while something is due, sleeps until the next due time when nothing is due sooner, and has the
+// view repaint what a tick changed. Whoever changes the stage between ticks calls wake().
 class StageTicker : public QObject {
     Q_OBJECT
 public:
@@ -27,14 +28,18 @@ public:
     [[nodiscard]] std::int64_t nowMs() const { return m_elapsed.elapsed(); }
 
     void start(stage::Stage& stage, StageView& view);
+    // The stage was changed from outside a tick (a key, a click): show it and look again at what is due.
+    void wake();
 
 private:
     void tick();
+    void scheduleNextTick();
 
     QElapsedTimer m_elapsed;
     QTimer m_timer;
     stage::Stage* m_stage = nullptr;
     StageView* m_view = nullptr;
+    std::int64_t m_lastTickMs = 0;
 };
 
 } // namespace ui

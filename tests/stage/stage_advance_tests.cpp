@@ -205,5 +205,20 @@ TEST_F(AdvanceTest, AdvanceRestartedByTheStopHandlerIsNotRemoved)
     EXPECT_TRUE(stage.sprite(id).advancing);
 }
 
+// The program's ticker sleeps until the next due time, so that time must name the next step exactly.
+TEST_F(AdvanceTest, NextDueTimeIsTheNextStepOfTheEarliestMover)
+{
+    EXPECT_EQ(stage.nextDueMs(), std::nullopt) << "an empty stage has nothing due";
+    const SpriteId slow = mover(42, 0, 180, 10, 500);
+    const SpriteId fast = mover(84, 0, 180, 10, 50);
+    EXPECT_EQ(stage.nextDueMs(), 50);
+    tickAt(50);
+    EXPECT_EQ(stage.nextDueMs(), 100);
+    stage.destroySprite(fast);
+    EXPECT_EQ(stage.nextDueMs(), 500);
+    stage.destroySprite(slow);
+    EXPECT_EQ(stage.nextDueMs(), std::nullopt);
+}
+
 } // namespace
 } // namespace stagetest
