@@ -16,16 +16,9 @@ readonly min_score=0.95    # a character counts as recognised from this match sc
 readonly min_fire=30       # orange and yellow pixels that make an explosion
 
 start_xvfb 1280x1024
-program=$(install_program_copy "$1")
-"$program" >"$E2E_TMP/out.log" 2>&1 &
-pid=$!
-E2E_PIDS+=($pid)
-window=$(wait_for_window Zorvane 30) || fail "no window: $(cat "$E2E_TMP/out.log")"
-sleep 0.5 # let the first frame settle before measuring where the stage is
-window_geometry "$window"
-screenshot "$E2E_TMP/start.png"
-find_stage_origin "$E2E_TMP/start.png" "$X" "$Y" || fail "cannot find the stage"
-echo "stage drawing area at $SX,$SY"
+start_program_and_find_stage "$1"
+pid=$PID
+window=$WINDOW
 mkdir -m 700 "$E2E_TMP/runtime"
 
 # Takes a screenshot and reads it. Sets LANE_CHAR[k] and LANE_Y[k] for the lowest character recognised in

@@ -86,3 +86,19 @@ screenshot() {
 focus_window() {
   xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
 }
+
+# Starts a copy of the program (path in $1) in a fresh directory, waits for its window and finds
+# the stage: sets PID, WINDOW, X, Y, WIDTH, HEIGHT and SX, SY. Output goes to $E2E_TMP/out.log.
+start_program_and_find_stage() {
+  local program
+  program=$(install_program_copy "$1")
+  "$program" >"$E2E_TMP/out.log" 2>&1 &
+  PID=$!
+  E2E_PIDS+=($PID)
+  WINDOW=$(wait_for_window Zorvane 30) || fail "no window: $(cat "$E2E_TMP/out.log")"
+  sleep 0.5 # let the first frame settle before measuring where the stage is
+  window_geometry "$WINDOW"
+  screenshot "$E2E_TMP/start.png"
+  find_stage_origin "$E2E_TMP/start.png" "$X" "$Y" || fail "cannot find the stage"
+  echo "stage drawing area at $SX,$SY"
+}

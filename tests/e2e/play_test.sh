@@ -5,17 +5,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
 
 start_xvfb 1280x1024
-program=$(install_program_copy "$1")
-"$program" >"$E2E_TMP/out.log" 2>&1 &
-pid=$!
-E2E_PIDS+=($pid)
-window=$(wait_for_window Zorvane 30) || fail "no window: $(cat "$E2E_TMP/out.log")"
-sleep 0.5 # let the first frame settle before measuring where the stage is
-window_geometry "$window"
-shot="$E2E_TMP/start.png"
-screenshot "$shot"
-find_stage_origin "$shot" "$X" "$Y" || fail "cannot find the stage"
-echo "stage drawing area at $SX,$SY"
+start_program_and_find_stage "$1"
+pid=$PID
+window=$WINDOW
 
 # The Start button lies at client (545..648, 264..304); the client starts where the stage's border does.
 xdotool mousemove $((SX - 1 + 596)) $((SY - 1 + 284)) click 1

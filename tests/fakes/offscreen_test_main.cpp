@@ -1,4 +1,4 @@
-// Runs the widget tests on Qt's offscreen platform, with the program's own font choices.
+// Runs widget tests on Qt's offscreen platform, with the program's own font choices.
 #include <gtest/gtest.h>
 
 #include <QApplication>
