@@ -50,9 +50,21 @@ void StageView::stageChanged()
     m_pending
         += changedSinceShown(now).translated(kBorder, kBorder) & QRect(kBorder, kBorder, kDrawingSide, kDrawingSide);
     m_shown = std::move(now);
-    // The first change after a quiet spell is drawn at once; later ones wait for the next frame.
-    if (!m_frameTimer.isActive())
+    // A change is drawn at once unless a frame went out less than a refresh ago; then it waits for
+    // the next refresh together with whatever else changes meanwhile.
+    if (m_pending.isEmpty() || m_frameTimer.isActive())
+        return;
+    const qint64 sinceFrame = m_sinceFrame.isValid() ? m_sinceFrame.elapsed() : frameIntervalMs();
+    if (sinceFrame >= frameIntervalMs())
         requestFrame();
+    else
+        m_frameTimer.start(static_cast<int>(frameIntervalMs() - sinceFrame));
+}
+
+int StageView::frameIntervalMs() const
+{
+    const qreal hz = screen() != nullptr && screen()->refreshRate() > 1 ? screen()->refreshRate() : 60.0;
+    return qMax(1, qRound(1000.0 / hz));
 }
 
 void StageView::requestFrame()
@@ -61,8 +73,7 @@ void StageView::requestFrame()
         return;
     update(m_pending);
     m_pending = QRegion();
-    const qreal hz = screen() != nullptr && screen()->refreshRate() > 1 ? screen()->refreshRate() : 60.0;
-    m_frameTimer.start(qMax(1, qRound(1000.0 / hz)));
+    m_sinceFrame.start();
 }
 
 QRegion StageView::changedSinceShown(const std::vector<Footprint>& now) const

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
@@ -54,12 +55,14 @@ private:
     [[nodiscard]] std::vector<Footprint> footprints() const;
     [[nodiscard]] QRegion changedSinceShown(const std::vector<Footprint>& now) const;
     void requestFrame();
+    [[nodiscard]] int frameIntervalMs() const;
 
     const stage::Stage* m_stage = nullptr;
     std::uint64_t m_seenRevision = 0;
     std::vector<Footprint> m_shown; // sorted by id
     QRegion m_pending; // changed, waiting for the next frame
     QTimer m_frameTimer; // at most one repaint per refresh of the display
+    QElapsedTimer m_sinceFrame; // since the last repaint was asked for
 };
 
 } // namespace ui
