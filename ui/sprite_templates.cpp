@@ -14,7 +14,7 @@ constexpr int kAnsiCharset = 0;
 stage::SpriteTemplate letterTemplate()
 {
     stage::SpriteTemplate t;
-    t.text = "A";
+    t.text = std::string(1, 'A');
     t.font = stage::Font {"Arial Black", 29, 400, kAnsiCharset};
     t.textColor = stage::rgb(128, 128, 255);
     t.autoGetTransColor = false;
