@@ -5,13 +5,13 @@
 #include <random>
 
 #include "fakes/block_text_rasterizer.h"
-#include "gif_builder.h"
+#include "fakes/gif_builder.h"
 #include "stage/stage.h"
 
 namespace {
 
 using stage::SpriteId;
-using stagetest::GifImage;
+using fakes::GifImage;
 
 class SilentPlayer : public stage::SoundPlayer {
 public:
@@ -27,7 +27,7 @@ std::vector<unsigned char> shotPicture()
         for (int x = 4 - half; x <= 4 + half; ++x)
             image.indices[y * 9 + x] = (y == 10 || y == 11 || y == 18) ? 1 : 3;
     }
-    return stagetest::buildGif(9, 31, {image});
+    return fakes::buildGif(9, 31, {image});
 }
 
 // The explosion: 8 frames of 62 x 64, a growing disc on a green ground, each image left in place.
@@ -43,7 +43,7 @@ std::vector<unsigned char> explosionPicture()
                     image.indices[y * 62 + x] = (x + y + f) % 3 == 0 ? 3 : 1;
         images.push_back(std::move(image));
     }
-    return stagetest::buildGif(62, 64, images);
+    return fakes::buildGif(62, 64, images);
 }
 
 // Keeps everything in motion for ever, as the game does by replacing what leaves: a sprite that reaches

@@ -5,7 +5,7 @@
 
 #include <gif_lib.h>
 
-namespace stagetest {
+namespace fakes {
 
 // One image of a test GIF: colour indices row by row inside its rectangle.
 struct GifImage {
@@ -25,4 +25,4 @@ std::vector<unsigned char> buildGif(int width, int height, const std::vector<Gif
 // A width x height picture filled with one palette index and no transparency.
 std::vector<unsigned char> solidGif(int width, int height, std::uint8_t index = 1);
 
-} // namespace stagetest
+} // namespace fakes

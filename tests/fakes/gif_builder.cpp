@@ -1,8 +1,8 @@
-#include "gif_builder.h"
+#include "fakes/gif_builder.h"
 
 #include <stdexcept>
 
-namespace stagetest {
+namespace fakes {
 namespace {
 
 int writeToVector(GifFileType* gif, const GifByteType* data, int length)
@@ -60,4 +60,4 @@ std::vector<unsigned char> solidGif(int width, int height, std::uint8_t index)
     return buildGif(width, height, {image});
 }
 
-} // namespace stagetest
+} // namespace fakes
