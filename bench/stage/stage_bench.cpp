@@ -10,8 +10,8 @@
 
 namespace {
 
-using stage::SpriteId;
 using fakes::GifImage;
+using stage::SpriteId;
 
 class SilentPlayer : public stage::SoundPlayer {
 public:

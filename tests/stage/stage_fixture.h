@@ -8,14 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "fakes/block_text_rasterizer.h"
+#include "fakes/gif_builder.h"
 #include "fakes/manual_clock.h"
 #include "fakes/recording_sound_player.h"
-#include "fakes/gif_builder.h"
 #include "stage/stage.h"
 
 namespace stagetest {
 
-using stage::SpriteId;
 using fakes::buildGif;
 using fakes::GifImage;
 using fakes::kBlue;
@@ -23,6 +22,7 @@ using fakes::kGreen;
 using fakes::kRed;
 using fakes::kWhite;
 using fakes::solidGif;
+using stage::SpriteId;
 
 // Writes every event as a line of text and lets a test act inside any handler.
 class RecordingListener : public stage::StageListener {
