@@ -135,8 +135,5 @@ echo "played $rounds rounds in ${elapsed}s: $presses keys pressed, $hits hits," 
 # Every character launched after the opening wave replaces one that was shot (none falls out so soon).
 ((COUNT <= 10 + presses)) || fail "the practice count $COUNT exceeds 10 launched plus $presses shots"
 
-focus_window "$window"
-xdotool key Escape
-wait_for_exit "$pid" 20
-[[ "$EXIT_CODE" == 0 ]] || fail "exit code $EXIT_CODE after Esc"
+close_with_escape_and_expect_zero "$pid" "$window"
 echo "bot test passed"

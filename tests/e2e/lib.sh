@@ -102,3 +102,13 @@ start_program_and_find_stage() {
   find_stage_origin "$E2E_TMP/start.png" "$X" "$Y" || fail "cannot find the stage"
   echo "stage drawing area at $SX,$SY"
 }
+
+# Closes a program's window with Esc (a real key press to the focused window) and fails unless the
+# process then ends with exit code 0.
+close_with_escape_and_expect_zero() {
+  local pid=$1 window=$2
+  focus_window "$window"
+  xdotool key Escape
+  wait_for_exit "$pid" 20
+  [[ "$EXIT_CODE" == 0 ]] || fail "exit code $EXIT_CODE after Esc"
+}

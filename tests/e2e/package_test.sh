@@ -35,9 +35,5 @@ E2E_PIDS+=($pid)
 window=$(wait_for_window Zorvane 30) || fail "the installed program shows no window: $(cat "$E2E_TMP/out.log")"
 window_geometry "$window"
 [[ "$WIDTH" == 690 && "$HEIGHT" == 534 ]] || fail "window is ${WIDTH}x${HEIGHT}"
-focus_window "$window"
-xdotool key Escape
-wait_for_exit "$pid" 20
-code=$EXIT_CODE
-[[ "$code" == 0 ]] || fail "exit code $code"
+close_with_escape_and_expect_zero "$pid" "$window"
 echo "package test passed"

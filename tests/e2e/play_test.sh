@@ -35,9 +35,5 @@ xdotool key --delay 1 "${flood[@]}"
 kill -0 "$pid" 2>/dev/null || fail "the program died in the key flood: $(tail -5 "$E2E_TMP/out.log")"
 wait_until 10 has_red || fail "no characters falling after the key flood"
 
-focus_window "$window"
-xdotool key Escape
-wait_for_exit "$pid" 20
-code=$EXIT_CODE
-[[ "$code" == 0 ]] || fail "exit code $code after Esc"
+close_with_escape_and_expect_zero "$pid" "$window"
 echo "play test passed"

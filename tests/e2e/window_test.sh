@@ -29,11 +29,7 @@ panel=$(pixel "$shot" $((X + 680)) $((Y + 300)))
 [[ "$panel" != "255,255,255" && "$panel" != "0,0,0" ]] || fail "the panel has no button-face colour: $panel"
 cp "$shot" "${E2E_SCREENSHOT_DIR:-$E2E_TMP}/window.png" 2>/dev/null || true
 
-focus_window "$window"
-xdotool key Escape
-wait_for_exit "$pid" 20
-code=$EXIT_CODE
-[[ "$code" == 0 ]] || fail "exit code $code after Esc"
+close_with_escape_and_expect_zero "$pid" "$window"
 # A termination signal still ends the program (no library may swallow it).
 "$program" >"$E2E_TMP/term.log" 2>&1 &
 pid=$!
